@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QObject>
+
+QObject *NewDialectTest();
+QObject *NewDataSetTest();
+QObject *NewDatabaseTest();
+QObject *NewUtilsTest();
+QObject *NewStoreTest();
