@@ -6,7 +6,7 @@ SHELL := /bin/bash
 PACKAGES := g++ cmake ninja-build ccache pkgconf \
   qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql qt6-charts-dev qt6-svg-dev libgl-dev \
   libsqlite3-dev libxlsxwriter-dev libzint-dev libfreexl-dev libquazip1-qt6-dev \
-  postgresql-15 postgresql-client-15 sqlite3 \
+  postgresql-15 postgresql-client-15 sqlite3 qt6-translations-l10n \
   fonts-arphic-uming fonts-wqy-microhei poppler-utils xvfb xauth xlsx2csv python3-openpyxl
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -1,12 +1,15 @@
 #!/bin/bash
-# Runs the benchmarks on a SQLite file and, when one is given (make bench starts a
-# throwaway server), on PostgreSQL.
+# Runs every benchmark of the build on a SQLite file and, when a server is given
+# (make bench starts a throwaway one), on PostgreSQL.
 set -euo pipefail
 bin="$1"
-echo "== SQLite"
-"$bin/bench_data"
-if [ -n "${OPENBUY_TEST_PG:-}" ]; then
-  echo "== PostgreSQL"
-  pg="${OPENBUY_TEST_PG}"
-  "$bin/bench_data" "$pg"
-fi
+for bench in "$bin"/bench_*; do
+  [ -x "$bench" ] || continue
+  echo "== $(basename "$bench")"
+  "$bench"
+  if [ -n "${OPENBUY_TEST_PG:-}" ] && [ "$(basename "$bench")" != bench_reports ] \
+     && [ "$(basename "$bench")" != bench_grids ]; then
+    echo "== $(basename "$bench") on PostgreSQL"
+    "$bench" "$OPENBUY_TEST_PG"
+  fi
+done

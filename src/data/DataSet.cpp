@@ -78,6 +78,7 @@ void TDataSet::Open()
     if (Active())
         return;
     m_stride = m_fields.size();
+    SetChunkSize();
     ClearRows();
     m_deleted.clear();
     m_view.clear();
@@ -127,6 +128,15 @@ void TDataSet::SetState(TDataSetState state)
     m_state = state;
     if (m_disableCount == 0)
         emit StateChanged(state);
+}
+
+void TDataSet::SetChunkSize()
+{
+    constexpr size_t ChunkBytes = 96 * 1024;
+    const size_t rowBytes = std::max<size_t>(m_stride, 1) * sizeof(QVariant);
+    m_chunkShift = 4;
+    while (m_chunkShift < 12 && (size_t(2) << m_chunkShift) * rowBytes <= ChunkBytes)
+        ++m_chunkShift;
 }
 
 void TDataSet::ClearRows()
@@ -291,8 +301,8 @@ void TDataSet::Edit()
 int TDataSet::NewRow()
 {
     const int rowId = int(m_deleted.size());
-    if ((rowId & (ChunkRows - 1)) == 0)
-        m_chunks.emplace_back(new QVariant[size_t(ChunkRows) * std::max<size_t>(m_stride, 1)]);
+    if ((rowId & ((1 << m_chunkShift) - 1)) == 0)
+        m_chunks.emplace_back(new QVariant[(size_t(1) << m_chunkShift) * std::max<size_t>(m_stride, 1)]);
     m_deleted.push_back(0);
     return rowId;
 }
@@ -526,6 +536,7 @@ void TDataSet::BeginLoad(int expectedRows)
 {
     Close();
     m_stride = m_fields.size();
+    SetChunkSize();
     m_deleted.reserve(size_t(std::max(expectedRows, 0)));
     m_state = TDataSetState::Browse;
 }

@@ -145,14 +145,16 @@ private:
     void SetState(TDataSetState state);
 
     std::vector<std::unique_ptr<TField>> m_fields;
-    // Rows in fixed chunks: loading never moves what is already stored.
-    static constexpr int ChunkShift = 10;
-    static constexpr int ChunkRows = 1 << ChunkShift;
+    // Rows in fixed chunks: loading never moves what is already stored. A chunk stays
+    // below the allocator's threshold for mapping fresh pages, so the memory of a closed set
+    // serves the next one.
     QVariant *RowPtr(int rowId) const
     {
-        return m_chunks[size_t(rowId >> ChunkShift)].get()
-            + size_t(rowId & (ChunkRows - 1)) * m_stride;
+        return m_chunks[size_t(rowId >> m_chunkShift)].get()
+            + size_t(rowId & ((1 << m_chunkShift) - 1)) * m_stride;
     }
+    void SetChunkSize();
+    int m_chunkShift = 10;
     void ClearRows();
     std::vector<std::unique_ptr<QVariant[]>> m_chunks;
     std::vector<char> m_deleted;        // per row id

@@ -86,6 +86,8 @@ bool TDatabase::TryConnect(const QString &connectionString, QString *error)
     SetConnected(false);
     m_connectionString = connectionString;
     try {
+        if (connectionString.trimmed().isEmpty())
+            throw EDatabaseError(QStringLiteral("没有设置数据库连接参数"));
         std::unique_ptr<TDialect> dialect(MakeDialect(Provider()));
         if (!dialect)
             throw EDatabaseError(QStringLiteral("不支持的数据库提供者: %1").arg(Provider()));

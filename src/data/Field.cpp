@@ -69,7 +69,12 @@ double TField::AsFloat() const
 
 QString TField::AsString() const
 {
-    const QVariant v = Value();
+    return Text(Value());
+}
+
+QString TField::Text(const QVariant &stored) const
+{
+    const QVariant v = Typed(stored);
     if (v.isNull())
         return QString();
     switch (m_type) {

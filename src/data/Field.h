@@ -56,6 +56,8 @@ public:
     void SetAsDateTime(const QDateTime &value) { SetValue(value); }
     void SetAsBoolean(bool value) { SetValue(value); }
 
+    // AsString of a stored value: unformatted, dates in the system's format.
+    QString Text(const QVariant &stored) const;
     // The text a grid shows for a stored value of this field.
     virtual QString DisplayText(const QVariant &stored) const;
     QString DisplayText() const { return DisplayText(Value()); }

@@ -27,7 +27,7 @@ QString TRecordSet::JoinValues(TField *field, const QString &separator) const
     QStringList parts;
     parts.reserve(m_data->RecordCount());
     for (int pos = 0; pos < m_data->RecordCount(); ++pos)
-        parts.append(field->DisplayText(m_data->StoredValue(m_data->RowIdAt(pos), field->Index())));
+        parts.append(field->Text(m_data->StoredValue(m_data->RowIdAt(pos), field->Index())));
     return parts.join(separator);
 }
 

@@ -221,6 +221,16 @@ QStringList TSchema::ExistingTables(TDatabase &database)
     return tables;
 }
 
+namespace {
+QList<TSchema::TRowProvider> &RowProviders()
+{
+    static QList<TSchema::TRowProvider> providers;
+    return providers;
+}
+} // namespace
+
+void TSchema::AddRowProvider(TRowProvider provider) { RowProviders().append(std::move(provider)); }
+
 bool TSchema::CreateDatabase(TDatabase &database, QString *error) const
 {
     const QStringList existing = ExistingTables(database);
@@ -237,6 +247,8 @@ bool TSchema::CreateDatabase(TDatabase &database, QString *error) const
             database.ExecCommand(sql);
         for (const QString &sql : Rows)
             database.ExecCommand(sql);
+        for (const TRowProvider &provider : RowProviders())
+            provider(database);
         database.CommitTrans();
     } catch (const EOpenBuyError &e) {
         database.RollbackTrans();

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class TDatabase;
 class TDialect;
 
@@ -52,6 +54,10 @@ public:
     // Creates every table, index, function and row in one transaction. Refuses, without
     // any change, a database that already has tables (error tells why).
     bool CreateDatabase(TDatabase &database, QString *error) const;
+    // Rows that modules write into every new database after rows.sql, in the same
+    // transaction (the report templates of a new installation).
+    using TRowProvider = std::function<void(TDatabase &)>;
+    static void AddRowProvider(TRowProvider provider);
     // "表 x" / "列 x.y" for every table or column of the definition that the database lacks.
     QStringList MissingObjects(TDatabase &database) const;
 };

@@ -4,6 +4,7 @@
 #include "config/Configer.h"
 #include "config/ui/ConnectDatabase.h"
 #include "config/ui/DBConfigFrm.h"
+#include "data/Schema.h"
 #include "support/TestSupport.h"
 
 #include <QCheckBox>
@@ -15,7 +16,7 @@
 
 namespace {
 
-enum class TStart { MissingFile, DefaultFile };
+enum class TStart { MissingFile, DefaultFile, NoDefaultFile };
 enum class TAnswer { Correct, Cancel };
 
 const QString ConnectFailed = QStringLiteral("连接时失败");
@@ -70,6 +71,9 @@ void TstConnectDatabase::Loop_data()
                                              << 1;
     QTest::newRow("default file beside the program") << TStart::DefaultFile << TAnswer::Cancel
                                                      << true << 0;
+    // A new installation: the default file is created with every table.
+    QTest::newRow("default file missing") << TStart::NoDefaultFile << TAnswer::Cancel << true
+                                          << 0;
 }
 
 void TstConnectDatabase::Loop()
@@ -86,7 +90,7 @@ void TstConnectDatabase::Loop()
     {
         TConfiger c;
         c.providerIdx = 1;
-        c.defaultCon = start == TStart::DefaultFile;
+        c.defaultCon = start != TStart::MissingFile;
         c.jetfile = sandbox.Dir() + QStringLiteral("/missing.db");
         c.Save();
     }
@@ -107,6 +111,8 @@ void TstConnectDatabase::Loop()
     });
 
     QCOMPARE(ConnectDatabase(), connected);
+    if (start == TStart::NoDefaultFile)
+        QVERIFY(TSchema::Standard().MissingObjects(TheDatabase()).isEmpty());
     QCOMPARE(TheDatabase().Connected(), connected);
     QCOMPARE(shown, dialogs);
     QCOMPARE(messages->Messages.size(), dialogs);

@@ -1,8 +1,10 @@
 #include "config/ui/ConnectDatabase.h"
 
 #include "config/Configer.h"
+#include "config/DefaultDatabase.h"
 #include "config/ui/DBConfigFrm.h"
 #include "data/Database.h"
+#include "data/Messages.h"
 
 #include <QCoreApplication>
 
@@ -32,6 +34,9 @@ bool ConnectDatabase(QWidget *parent)
 {
     TDBConfigFrm frm(parent);
     for (;;) {
+        QString error;
+        if (!CreateDefaultDatabaseIfMissing(frm.Configer(), &error))
+            ShowInfo(error);
         // Connect shows why it failed; the dialog then offers the settings to correct.
         if (TheDatabase().Connect(frm.Configer().GetConnectionString()))
             break;

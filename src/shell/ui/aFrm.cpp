@@ -10,24 +10,21 @@ namespace {
 // One application filter hands key presses to the TaFrm that holds the focused control.
 class TKeyPreview : public QObject
 {
-    const QEvent *m_last = nullptr;
-    quint64 m_lastTime = 0;
-    int m_lastKey = 0;
-
 public:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
             return false;
-        // A key a control leaves unhandled travels on to its parents: preview it once.
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (event == m_last && key->timestamp() == m_lastTime && key->key() == m_lastKey)
+        auto *widget = static_cast<QWidget *>(watched);
+        auto *form = qobject_cast<TaFrm *>(widget->window());
+        if (!form)
             return false;
-        m_last = event;
-        m_lastTime = key->timestamp();
-        m_lastKey = key->key();
-        auto *form = qobject_cast<TaFrm *>(static_cast<QWidget *>(watched)->window());
-        return form && form->HandlePreviewKey(key);
+        // A key a control leaves unhandled travels on to its parents: preview it only
+        // where it starts, at the focused control (or the window when nothing has focus).
+        QWidget *focus = form->focusWidget();
+        if (widget != (focus ? focus : form))
+            return false;
+        return form->HandlePreviewKey(static_cast<QKeyEvent *>(event));
     }
 };
 

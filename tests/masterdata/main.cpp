@@ -1,0 +1,4 @@
+#include "masterdata/TestObjects.h"
+#include "support/TestSupport.h"
+
+OPENBUY_TEST_MAIN(NewRecordsTest(), NewWaresTest())

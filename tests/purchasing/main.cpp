@@ -1,0 +1,4 @@
+#include "purchasing/TestObjects.h"
+#include "support/TestSupport.h"
+
+OPENBUY_TEST_MAIN(NewBuyBillTest(), NewBuyListsTest())

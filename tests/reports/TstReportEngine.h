@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+
+class TstReportEngine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void templateXmlRoundTrip();
+    void templateXmlRejectsForeignFile();
+    void substitute_data();
+    void substitute();
+    void paginationRepeatsColumnHeader();
+    void firstPageBeforeTheRest();
+    void bandTallerThanPageStillPlaced();
+    void billPdfIsSearchable();
+    void exports();
+    void barcodes();
+    void csvDataSet();
+};
