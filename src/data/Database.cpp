@@ -12,6 +12,10 @@
 #include <atomic>
 #include <list>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 struct TDatabase::TPrepared
 {
     TDialect::TStatement Statement;
@@ -356,10 +360,21 @@ void FreeProcessObjects()
     s_database = nullptr;
 }
 
+// Sets are loaded, freed and loaded again all day (refresh, another criteria): keep freed
+// memory in the process instead of handing it back and faulting it in anew at every load.
+void KeepFreedMemory()
+{
+#ifdef __GLIBC__
+    mallopt(M_TRIM_THRESHOLD, 512 * 1024 * 1024);
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+#endif
+}
+
 void EnsureProcessObjects()
 {
     if (s_database)
         return;
+    KeepFreedMemory();
     s_database = new TDatabase;
     s_lookupSet = new TRecordSet(*s_database);
     if (QCoreApplication::instance())
