@@ -1,6 +1,7 @@
 // Data layer benchmarks: each figure is set against the same work done straight through
 // Qt SQL in the same run, on the dialect named by the connection string.
 //   bench_data [connection]   (default: a new SQLite file in the temporary directory)
+#include "BenchSupport.h"
 #include "data/Database.h"
 #include "data/Dialect.h"
 #include "data/Messages.h"
@@ -22,15 +23,6 @@
 namespace {
 constexpr int Rows = 200000;
 constexpr int Columns = 20;
-
-long ResidentKb()
-{
-    QFile f(QStringLiteral("/proc/self/statm"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> parts = f.readAll().split(' ');
-    return parts.size() > 1 ? parts[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
-}
 
 QString CreateTableSql()
 {
@@ -71,18 +63,6 @@ TDBParameters RowParams(int id)
     return p;
 }
 
-template<class F>
-double BestMs(int runs, F &&f)
-{
-    double best = 1e18;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, double(t.nsecsElapsed()) / 1e6);
-    }
-    return best;
-}
 } // namespace
 
 int main(int argc, char **argv)

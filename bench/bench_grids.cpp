@@ -3,6 +3,7 @@
 // title clicks and the quick filter, each set against the same work done as a plain loop
 // over the rows in the same run.
 //   bench_grids
+#include "BenchSupport.h"
 #include "data/DataSet.h"
 #include "grids/ui/DBGrid.h"
 
@@ -17,15 +18,6 @@
 
 namespace {
 constexpr int Rows = 200000;
-
-long ResidentKb()
-{
-    QFile f(QStringLiteral("/proc/self/statm"));
-    if (!f.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> parts = f.readAll().split(' ');
-    return parts.size() > 1 ? parts[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
-}
 
 void Fill(TDataSet &ds, int rows = Rows)
 {

@@ -2,6 +2,7 @@
 // categories. Each figure is set against the same rows selected straight through Qt SQL
 // in the same run, on the dialect named by the connection string.
 //   bench_masterdata [connection]   (default: a new SQLite file in the temporary directory)
+#include "BenchSupport.h"
 #include "data/Database.h"
 #include "data/Dialect.h"
 #include "data/Messages.h"
@@ -24,19 +25,6 @@
 namespace {
 constexpr int Goods = 100000;
 constexpr int LevelSizes[] = {10, 40, 150, 500, 1300};     // 2,000 categories
-
-template<class F>
-double BestMs(int runs, F &&f)
-{
-    double best = 1e18;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, double(t.nsecsElapsed()) / 1e6);
-    }
-    return best;
-}
 
 // Reads every value of a select, as a grid-less client would: the engine's own cost.
 int RawRows(TDatabase &db, const QString &sql)

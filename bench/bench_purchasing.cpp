@@ -3,6 +3,7 @@
 // the same statements run raw).
 //   bench_purchasing [connection]   (default: a new SQLite file in the temporary directory)
 // With a PostgreSQL connection a database openbuy_bench_buy is created on that server.
+#include "BenchSupport.h"
 #include "config/Operator.h"
 #include "data/Database.h"
 #include "data/Messages.h"
@@ -30,19 +31,6 @@ constexpr int Bills = 50000;
 constexpr int LinesPerBill = 6;
 constexpr int Goods = 5000;
 constexpr int Suppliers = 200;
-
-template<class F>
-double BestMs(int runs, F &&f)
-{
-    double best = 1e18;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        f();
-        best = std::min(best, double(t.nsecsElapsed()) / 1e6);
-    }
-    return best;
-}
 
 // Iterates a select reading every value: what any consumer of the result must do.
 int RawRows(TDatabase &db, const QString &sql, const QVariantList &params = {})
