@@ -24,7 +24,7 @@ void Fill(TDataSet &ds, int rows = Rows)
     ds.AddField<TIntegerField>(QStringLiteral("Id"), false);
     ds.AddField<TStringField>(QStringLiteral("Code"), true, QStringLiteral("代码"))->Size = 12;
     ds.AddField<TWideStringField>(QStringLiteral("Name"), true, QStringLiteral("名称"))->Size = 30;
-    ds.AddField<TStringField>(QStringLiteral("Spec"), true, QStringLiteral("规格"))->Size = 20;
+    ds.AddField<TStringField>(QStringLiteral("Model"), true, QStringLiteral("规格"))->Size = 20;
     ds.AddField<TFloatField>(QStringLiteral("Qty"), true, QStringLiteral("数量"));
     ds.AddField<TCurrencyField>(QStringLiteral("Price"), true, QStringLiteral("单价"));
     ds.AddField<TCurrencyField>(QStringLiteral("Amount"), true, QStringLiteral("金额"));
@@ -158,7 +158,7 @@ int main(int argc, char **argv)
 
     const int code = ds.FieldByName(QStringLiteral("Code"))->Index();
     const int name = ds.FieldByName(QStringLiteral("Name"))->Index();
-    const int spec = ds.FieldByName(QStringLiteral("Spec"))->Index();
+    const int model = ds.FieldByName(QStringLiteral("Model"))->Index();
 
     // One title click: ascending by code (then back to unsorted, untimed).
     const double sortGrid = Best(3, [&] {
@@ -217,7 +217,7 @@ int main(int argc, char **argv)
     const double filterPlain = Best(3, [&] {
         QElapsedTimer s;
         s.start();
-        plainMatched = int(PlainFilter(ds, {code, name, spec}, QStringLiteral("轴承 型号1")).size());
+        plainMatched = int(PlainFilter(ds, {code, name, model}, QStringLiteral("轴承 型号1")).size());
         return Ms(s);
     });
     std::printf("%-28s %10s %10s %6s\n", "work", "grid", "plain", "ratio");

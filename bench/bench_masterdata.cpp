@@ -123,20 +123,10 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     SetMessageLayer(std::make_unique<TConsoleMessages>());
     QTextStream out(stdout);
-    QString connection = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     QString file;
-    if (connection.isEmpty()) {
-        file = QDir::temp().filePath(QStringLiteral("openbuy_bench_masterdata.db"));
-        QFile::remove(file);
-        QFile(file).open(QIODevice::WriteOnly);
-        connection = QStringLiteral("Provider=SQLite;Data Source=") + file;
-    }
-    TDatabase &db = TheDatabase();
-    QString error;
-    if (!db.TryConnect(connection, &error)) {
-        out << "cannot connect: " << error << Qt::endl;
+    if (!ConnectBenchDatabase(argc, argv, QStringLiteral("openbuy_bench_masterdata.db"), &file, out))
         return 1;
-    }
+    TDatabase &db = TheDatabase();
     if (!Prepare(db, out))
         return 1;
     out << "dialect: " << (db.IsSqlServer() ? "PostgreSQL" : "SQLite") << Qt::endl;

@@ -24,7 +24,7 @@ std::unique_ptr<TDataSet> Goods(int rows)
     auto d = std::make_unique<TDataSet>();
     d->AddField<TStringField>(QStringLiteral("Code"), true, QStringLiteral("编号"));
     d->AddField<TWideStringField>(QStringLiteral("Name"), true, QStringLiteral("名称"));
-    d->AddField<TWideStringField>(QStringLiteral("Spec"), true, QStringLiteral("规格"));
+    d->AddField<TWideStringField>(QStringLiteral("Model"), true, QStringLiteral("规格"));
     d->AddField<TWideStringField>(QStringLiteral("Unit"), true, QStringLiteral("单位"));
     d->AddField<TFloatField>(QStringLiteral("Qty"), true, QStringLiteral("数量"));
     d->AddField<TFloatField>(QStringLiteral("Price"), true, QStringLiteral("单价"));
