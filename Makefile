@@ -19,7 +19,7 @@ export CCACHE_MAXSIZE ?= 5G
 
 CMAKE_COMMON := -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 
-.PHONY: deps run build test build-test bench clean
+.PHONY: deps run build test build-test bench demo clean
 
 deps:
 	@missing=""; for p in $(PACKAGES); do \
@@ -50,6 +50,11 @@ build-test: deps build/test/build.ninja
 
 test: build-test
 	tools/with-postgres.sh ctest --test-dir build/test --output-on-failure -j $(JOBS)
+
+# Fills the single-user database beside the program (a missing or empty one) with
+# demonstration data; SCALE=10 makes 50,000 arrivals as the benchmarks use.
+demo: build
+	build/run/bin/openbuy-admin demo $(if $(SCALE),--scale $(SCALE))
 
 bench: build
 	tools/with-postgres.sh tools/run-benchmarks.sh build/run/bin

@@ -1,4 +1,5 @@
-// Arrival benchmarks on 50,000 arrivals with 300,000 lines: each figure is set against the
+// Arrival benchmarks on 50,000 arrivals with 300,000 lines (the demonstration data at scale
+// 10, the same generator as "openbuy-admin demo --scale 10"): each figure is set against the
 // same result computed by one plain SQL query through Qt SQL in the same run (for Save,
 // the same statements run raw).
 //   bench_purchasing [connection]   (default: a new SQLite file in the temporary directory)
@@ -13,6 +14,7 @@
 #include "purchasing/BuyBill2.h"
 #include "purchasing/BuyBillSums.h"
 #include "purchasing/BuyGathering.h"
+#include "purchasing/DemoData.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -30,7 +32,6 @@ namespace {
 constexpr int Bills = 50000;
 constexpr int LinesPerBill = 6;
 constexpr int Goods = 5000;
-constexpr int Suppliers = 200;
 
 // Iterates a select reading every value: what any consumer of the result must do.
 int RawRows(TDatabase &db, const QString &sql, const QVariantList &params = {})
@@ -64,76 +65,12 @@ void Exec(QSqlQuery &q, const QString &sql, const QVariantList &params)
         qFatal("%s", qPrintable(q.lastError().text() + sql));
 }
 
+// The demonstration data at scale 10: 50,000 arrivals of six lines, 5,000 goods, 200
+// suppliers and a payment for every third audited arrival, dated up to a fixed day.
 void Fill(TDatabase &db)
 {
-    db.BeginTrans();
-    for (int i = 1; i <= 50; ++i)
-        db.ExecSQL(QStringLiteral("insert into wareclass(Id, Code, Name) "
-                                  "values(:Id, :Code, :Name)"),
-                   {DBParam("Id", i), DBParam("Code", QStringLiteral("%1.").arg(i)),
-                    DBParam("Name", QStringLiteral("类别%1").arg(i))});
-    for (int i = 1; i <= Goods; ++i)
-        db.ExecSQL(QStringLiteral("insert into ware(Id, ClassId, Code, Name, LookId, Unit) "
-                                  "values(:Id, :ClassId, :Code, :Name, :LookId, '个')"),
-                   {DBParam("Id", i), DBParam("ClassId", i % 50 + 1),
-                    DBParam("Code", QStringLiteral("W%1").arg(i, 5, 10, QLatin1Char('0'))),
-                    DBParam("Name", QStringLiteral("货品%1").arg(i)),
-                    DBParam("LookId", QStringLiteral("HP%1").arg(i))});
-    for (int i = 1; i <= Suppliers; ++i)
-        db.ExecSQL(QStringLiteral("insert into supplier(Id, Name) values(:Id, :Name)"),
-                   {DBParam("Id", i), DBParam("Name", QStringLiteral("供应商%1").arg(i))});
-    for (int i = 1; i <= 20; ++i) {
-        db.ExecSQL(QStringLiteral("insert into departments(Id, Name) values(:Id, :Name)"),
-                   {DBParam("Id", i), DBParam("Name", QStringLiteral("部门%1").arg(i))});
-        db.ExecSQL(QStringLiteral("insert into employee(Id, Name) values(:Id, :Name)"),
-                   {DBParam("Id", i), DBParam("Name", QStringLiteral("员工%1").arg(i))});
-    }
-    const QDateTime start(QDate(2025, 1, 1), QTime(0, 0));
-    int dlId = 0;
-    int payId = 0;
-    for (int id = 1; id <= Bills; ++id) {
-        const QString code = QStringLiteral("AR%1").arg(id, 8, 10, QLatin1Char('0'));
-        double total = 0;
-        for (int k = 0; k < LinesPerBill; ++k) {
-            const int ware = (id * 7 + k * 131) % Goods + 1;
-            const double qty = 1 + (id + k) % 20;
-            const double price = 0.5 + ((id * 3 + k) % 400) * 0.25;
-            const double fund = qty * price;
-            total += fund;
-            db.ExecSQL(QStringLiteral("insert into buydl(dlId, MastId, WareId, Qty, Price, Tax, "
-                                      "Fund) values(:dlId, :MastId, :WareId, :Qty, :Price, 0, "
-                                      ":Fund)"),
-                       {DBParam("dlId", ++dlId), DBParam("MastId", id), DBParam("WareId", ware),
-                        DBParam("Qty", qty), DBParam("Price", price), DBParam("Fund", fund)});
-        }
-        db.ExecSQL(QStringLiteral("insert into buy(Id, Code, SupplierId, BuymanId, BizDate, "
-                                  "DeptId, TypeId, TaxRate, TotalFund, Billman, BillTime, "
-                                  "Checkman, CheckTime) values(:Id, :Code, :SupplierId, "
-                                  ":BuymanId, :BizDate, :DeptId, :TypeId, 0, :TotalFund, 'sa', "
-                                  ":BillTime, :Checkman, :CheckTime)"),
-                   {DBParam("Id", id), DBParam("Code", code),
-                    DBParam("SupplierId", id % Suppliers + 1), DBParam("BuymanId", id % 20 + 1),
-                    DBParam("BizDate", start.addDays(id % 700)), DBParam("DeptId", id % 20 + 1),
-                    DBParam("TypeId", id % 10 == 0 ? 2 : 1), DBParam("TotalFund", total),
-                    DBParam("BillTime", start.addDays(id % 700)),
-                    DBParam("Checkman", id % 2 ? QStringLiteral("sa") : QString()),
-                    DBParam("CheckTime", id % 2 ? QVariant(start.addDays(id % 700 + 1))
-                                                : QVariant(QMetaType(QMetaType::QDateTime)))});
-        if (id % 3 == 0) {
-            ++payId;
-            db.ExecSQL(QStringLiteral("insert into payment(Id, Code, Sign) "
-                                      "values(:Id, :Code, 1)"),
-                       {DBParam("Id", payId),
-                        DBParam("Code", QStringLiteral("FK%1").arg(payId, 8, 10,
-                                                                  QLatin1Char('0')))});
-            db.ExecSQL(QStringLiteral("insert into paymentdl(dlId, MastId, BuyId, BuyCode, "
-                                      "dlPayFund, dlDisFund) values(:dlId, :MastId, :BuyId, "
-                                      ":BuyCode, :Pay, 1)"),
-                       {DBParam("dlId", payId), DBParam("MastId", payId), DBParam("BuyId", id),
-                        DBParam("BuyCode", code), DBParam("Pay", total / 2)});
-        }
-    }
-    db.CommitTrans();
+    TDemoData demo(db, QDate(2026, 11, 30));
+    demo.Fill(10);
     db.ExecCommand(QStringLiteral("analyze"));
 }
 

@@ -200,6 +200,10 @@ void TSqliteDialect::Configure(QSqlDatabase &db) const
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("select count(*) from sqlite_master")))
         throw EDatabaseError(q.lastError().text());
+    // The reports read the arrival lines more than once per query; with the default 2 MB page
+    // cache every pass goes back to the file system. At most 64 MB, taken as pages are read.
+    if (!q.exec(QStringLiteral("pragma cache_size=-65536")))
+        throw EDatabaseError(q.lastError().text());
 }
 
 QString TSqliteDialect::ColumnType(const TSchema::TColumn &column) const

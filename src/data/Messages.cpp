@@ -49,6 +49,11 @@ bool ConfirmDelete(const QString &what)
                               QStringLiteral("\r您确定要删除 %1 吗?\t\t").arg(subject));
 }
 
+TAnswer ConfirmYesNoCancel(const QString &text)
+{
+    return MessageLayer().AskYesNoCancel(u'\r' + text);
+}
+
 bool InputQuery(const QString &caption, const QString &prompt, QString &value)
 {
     return MessageLayer().Input(caption, prompt, value);
@@ -63,6 +68,12 @@ bool TScriptedMessages::Ask(Kind kind, const QString &text)
 {
     Messages.append({kind, text});
     return Answers.isEmpty() ? true : Answers.takeFirst();
+}
+
+TAnswer TScriptedMessages::AskYesNoCancel(const QString &text)
+{
+    Messages.append({Kind::Confirm, text});
+    return Choices.isEmpty() ? TAnswer::Yes : Choices.takeFirst();
 }
 
 bool TScriptedMessages::Input(const QString &caption, const QString &prompt, QString &value)

@@ -66,34 +66,73 @@ void ReadHeader(TDataSet *d, RBuy &bill)
     bill.Note = Text(d, "Note");
 }
 
-RBuydl ReadLine(TDataSet *d, int taxRate)
+// The line columns, looked up once per load rather than by name on every line.
+struct TLineFields
+{
+    explicit TLineFields(TDataSet *d)
+    {
+        const auto f = [d](const char *name) { return d->FieldByName(QLatin1String(name)); };
+        dlId = f("dlId");
+        MastId = f("MastId");
+        WareId = f("WareId");
+        for (int i = 0; i < 12; ++i)
+            WareS[i] = d->FieldByName(QStringLiteral("WareS%1").arg(i + 1, 2, 10,
+                                                                   QLatin1Char('0')));
+        WareColor = f("WareColor");
+        WareSize = f("WareSize");
+        WareProp = f("WareProp");
+        Qty = f("Qty");
+        Price = f("Price");
+        Fund = f("Fund");
+        dlNote = f("dlNote");
+        AppCode = f("AppCode");
+        PlanCode = f("PlanCode");
+        OrderCode = f("OrderCode");
+        AppdlId = f("AppdlId");
+        PlandlId = f("PlandlId");
+        OrdlId = f("OrdlId");
+    }
+    TField *dlId, *MastId, *WareId, *WareS[12], *WareColor, *WareSize, *WareProp, *Qty, *Price,
+        *Fund, *dlNote, *AppCode, *PlanCode, *OrderCode, *AppdlId, *PlandlId, *OrdlId;
+};
+
+int IntOf(const TField *f)
+{
+    return f->IsNull() ? 0 : f->AsInteger();
+}
+
+QVariant ValueOf(const TField *f)
+{
+    return f->Typed(f->Value());
+}
+
+RBuydl ReadLine(const TLineFields &f, int taxRate)
 {
     RBuydl l;
-    l.dlId = Int(d, "dlId");
-    l.MastId = Int(d, "MastId");
-    l.WareId = Int(d, "WareId");
+    l.dlId = IntOf(f.dlId);
+    l.MastId = IntOf(f.MastId);
+    l.WareId = IntOf(f.WareId);
     for (int i = 0; i < 12; ++i)
-        l.WareS[i] = d->FieldByName(QStringLiteral("WareS%1").arg(i + 1, 2, 10, QLatin1Char('0')))
-                         ->AsString();
-    l.WareColor = Text(d, "WareColor");
-    l.WareSize = Text(d, "WareSize");
-    l.WareProp = Text(d, "WareProp");
-    l.Qty = Value(d, "Qty");
-    l.Price = Value(d, "Price");
-    l.Fund = Value(d, "Fund");
+        l.WareS[i] = f.WareS[i]->AsString();
+    l.WareColor = f.WareColor->AsString();
+    l.WareSize = f.WareSize->AsString();
+    l.WareProp = f.WareProp->AsString();
+    l.Qty = ValueOf(f.Qty);
+    l.Price = ValueOf(f.Price);
+    l.Fund = ValueOf(f.Fund);
     // The bill's rate counts; what the line stored is not read.
     l.Tax = taxRate;
     TBuyLineValues v{l.Qty, l.Price, l.Tax, {}, {}, {}};
     DeriveBuyLine(v);
     l.PurePrice = v.PurePrice;
     l.PureFund = v.PureFund;
-    l.dlNote = Text(d, "dlNote");
-    l.AppCode = Text(d, "AppCode");
-    l.PlanCode = Text(d, "PlanCode");
-    l.OrderCode = Text(d, "OrderCode");
-    l.AppdlId = Value(d, "AppdlId");
-    l.PlandlId = Value(d, "PlandlId");
-    l.OrdlId = Value(d, "OrdlId");
+    l.dlNote = f.dlNote->AsString();
+    l.AppCode = f.AppCode->AsString();
+    l.PlanCode = f.PlanCode->AsString();
+    l.OrderCode = f.OrderCode->AsString();
+    l.AppdlId = ValueOf(f.AppdlId);
+    l.PlandlId = ValueOf(f.PlandlId);
+    l.OrdlId = ValueOf(f.OrdlId);
     return l;
 }
 
@@ -141,8 +180,9 @@ bool TBuyBill2::Load(TDatabase &database, int id, RBuy &bill)
     lines.OpenSQL(QLatin1String(LinesSql), {DBParam(QStringLiteral("MastId"), id)});
     TDataSet *d = lines.DataSet();
     bill.Lines.reserve(d->RecordCount());
+    const TLineFields fields(d);
     for (d->First(); !d->Eof(); d->Next())
-        bill.Lines << ReadLine(d, bill.TaxRate);
+        bill.Lines << ReadLine(fields, bill.TaxRate);
     return true;
 }
 

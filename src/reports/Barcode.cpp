@@ -25,6 +25,14 @@ QStringList BarcodeTypes()
             QStringLiteral("Code39"), QStringLiteral("PDF417")};
 }
 
+QString BarcodeSample(const QString &type)
+{
+    // Twelve digits: the thirteenth, the check digit, is computed.
+    if (Symbology(type) == BARCODE_EANX)
+        return QStringLiteral("690123456789");
+    return QStringLiteral("AR26120001");
+}
+
 QImage BarcodeImage(const QString &type, const QString &data, QString *error)
 {
     if (data.isEmpty()) {

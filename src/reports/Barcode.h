@@ -7,3 +7,6 @@
 // A null image, with the reason, when the data cannot be encoded.
 QImage BarcodeImage(const QString &type, const QString &data, QString *error = nullptr);
 QStringList BarcodeTypes();
+// A value the symbology takes as it stands: what the designer shows while the data of a
+// barcode is not known.
+QString BarcodeSample(const QString &type);

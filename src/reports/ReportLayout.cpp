@@ -2,6 +2,7 @@
 
 #include "reports/Barcode.h"
 #include "reports/ReportData.h"
+#include "reports/ReportRenderer.h"
 
 #include <QFontDatabase>
 #include <QHash>
@@ -21,14 +22,46 @@ struct TColumnSpan
     double W = 0;
 };
 
-// The visible columns of a data set spread over a width, in proportion to their widths.
-QList<TColumnSpan> ColumnSpans(const TReportDataSource &source, double x, double width)
+// "d0" names a data set; "d0:Code/14,Qty,Fund" also the columns to print, in that order,
+// each with its width in characters where the field's own would not suit the paper.
+QString AutoSetName(const QString &text)
+{
+    return text.section(u':', 0, 0).trimmed();
+}
+
+// The fields an auto object prints: the listed ones; without a list, or for a data set
+// that lacks one of them (the list was made for another), every visible field.
+QList<TReportField> AutoFieldsOf(const TReportDataSource &source, const QString &text)
+{
+    const QList<TReportField> all = source.Fields();
+    const QStringList items = text.section(u':', 1).split(u',', Qt::SkipEmptyParts);
+    QList<TReportField> fields;
+    for (const QString &item : items) {
+        const QString name = item.section(u'/', 0, 0).trimmed();
+        const int width = item.section(u'/', 1).toInt();
+        for (TReportField f : all)
+            if (f.Name.compare(name, Qt::CaseInsensitive) == 0) {
+                f.Width = width > 0 ? width : f.Width;
+                fields.append(f);
+                break;
+            }
+    }
+    if (!items.isEmpty() && fields.size() == items.size())
+        return fields;
+    fields.clear();
+    for (const TReportField &f : all)
+        if (f.Visible)
+            fields.append(f);
+    return fields;
+}
+
+// The columns of a data set spread over a width, in proportion to their widths.
+QList<TColumnSpan> ColumnSpans(const TReportDataSource &source, const QString &text, double x,
+                               double width)
 {
     QList<TColumnSpan> spans;
     double total = 0;
-    for (const TReportField &f : source.Fields()) {
-        if (!f.Visible)
-            continue;
+    for (const TReportField &f : AutoFieldsOf(source, text)) {
         TColumnSpan s;
         s.Field = f;
         s.W = std::clamp(double(std::max(f.Width, int(f.Label.size() * 2))), 4.0, 40.0);
@@ -58,12 +91,13 @@ TReportObject Cell(const QRectF &rect, const QString &text, int align, double si
 void ExpandColumns(TReportTemplate &report, TReportBand &band, const TReportObject &auto_,
                    const TReportContext &context, QList<TReportObject> &out)
 {
-    const TReportDataSource *source = context.Source(auto_.Text);
+    const TReportDataSource *source = context.Source(AutoSetName(auto_.Text));
     if (!source)
         return;
     const double h = band.Height;
     QList<TReportObject> header;
-    for (const TColumnSpan &s : ColumnSpans(*source, auto_.Rect.x(), auto_.Rect.width())) {
+    for (const TColumnSpan &s :
+         ColumnSpans(*source, auto_.Text, auto_.Rect.x(), auto_.Rect.width())) {
         TReportObject head = Cell(QRectF(s.X, 0, s.W, 7), s.Field.Label, AlignCenter,
                                   auto_.FontSize);
         head.Bold = true;
@@ -80,11 +114,12 @@ void ExpandColumns(TReportTemplate &report, TReportBand &band, const TReportObje
 void ExpandSums(const TReportObject &auto_, const TReportContext &context,
                 QList<TReportObject> &out, double height)
 {
-    const TReportDataSource *source = context.Source(auto_.Text);
+    const TReportDataSource *source = context.Source(AutoSetName(auto_.Text));
     if (!source)
         return;
     bool first = true;
-    for (const TColumnSpan &s : ColumnSpans(*source, auto_.Rect.x(), auto_.Rect.width())) {
+    for (const TColumnSpan &s :
+         ColumnSpans(*source, auto_.Text, auto_.Rect.x(), auto_.Rect.width())) {
         QString text;
         int align = AlignRightV;
         if (first) {
@@ -255,10 +290,10 @@ double TReportLayout::Limit() const
     return m_report.Page.PageHeight() - m_report.Page.BottomMargin - (footer ? footer->Height : 0);
 }
 
-bool TReportLayout::Fits(const TReportBand *band) const
+bool TReportLayout::Fits(double height) const
 {
     // A band taller than a whole page still goes onto an empty page rather than nowhere.
-    return !band || m_y + band->Height <= Limit() + 0.001 || !m_bandsOnPage;
+    return m_y + height <= Limit() + 0.001 || !m_bandsOnPage;
 }
 
 TPagePrimitive TReportLayout::Primitive(const TReportObject &o, double top) const
@@ -293,21 +328,81 @@ TPagePrimitive TReportLayout::Primitive(const TReportObject &o, double top) cons
     return p;
 }
 
-void TReportLayout::Place(const TReportBand &band, QStringList *cells)
+namespace {
+// A stretching object follows its band's growth: its bottom keeps its distance to the
+// band's bottom. A rule under a row has no height to grow; it moves down instead.
+void Follow(TPagePrimitive &p, const TReportObject &o, double growth)
 {
+    if (o.Kind == TObjectKind::Line && o.Rect.width() >= o.Rect.height())
+        p.Rect.translate(0, growth);
+    else
+        p.Rect.setBottom(std::max(p.Rect.bottom(), o.Rect.bottom() + growth));
+}
+} // namespace
+
+TReportLayout::TBandPrint TReportLayout::Prepare(const TReportBand &band) const
+{
+    TBandPrint print;
+    print.Height = band.Height;
+    for (const TReportObject &o : band.Objects)
+        print.Items.append(Primitive(o, 0));
+    // The page footer keeps its place above the bottom margin; it does not grow.
+    if (band.Kind == TBandKind::PageFooter)
+        return print;
+    for (int i = 0; i < band.Objects.size(); ++i) {
+        const TReportObject &o = band.Objects[i];
+        TPagePrimitive &p = print.Items[i];
+        if (o.Kind != TObjectKind::Text || !o.WordWrap)
+            continue;
+        const double needed = WrappedTextHeight(p);
+        if (needed > p.Rect.height()) {
+            p.Rect.setHeight(needed);
+            print.Height = std::max(print.Height, p.Rect.bottom());
+        }
+    }
+    const double growth = print.Height - band.Height;
+    if (growth > 0)
+        for (int i = 0; i < band.Objects.size(); ++i)
+            if (band.Objects[i].Stretch)
+                Follow(print.Items[i], band.Objects[i], growth);
+    return print;
+}
+
+void TReportLayout::Place(const TReportBand &band)
+{
+    Place(band, Prepare(band));
+}
+
+void TReportLayout::Place(const TReportBand &band, TBandPrint print, QStringList *cells)
+{
+    // A row grown taller than the rest of an empty page is cut at the bottom margin.
+    const double room = Limit() - m_y;
+    if (print.Height > band.Height && print.Height > room) {
+        print.Height = std::max(band.Height, room);
+        for (TPagePrimitive &p : print.Items) {
+            // A text cut short shows its beginning.
+            if (p.Type == TPagePrimitive::Kind::Text && p.Rect.bottom() > print.Height)
+                p.Align = (p.Align & ~int(Qt::AlignVertical_Mask)) | Qt::AlignTop;
+            p.Rect.setTop(std::min(p.Rect.top(), print.Height));
+            p.Rect.setBottom(std::min(p.Rect.bottom(), print.Height));
+        }
+    }
     TReportPage &page = m_pages.last();
+    const auto add = [&](int i) {
+        page.Items.append(std::move(print.Items[i]));
+        page.Items.last().Rect.translate(0, m_y);
+    };
     if (cells) {
         for (int i : m_dataOrder) {
-            const TReportObject &o = band.Objects[i];
-            page.Items.append(Primitive(o, m_y));
-            if (o.Kind == TObjectKind::Text)
+            add(i);
+            if (band.Objects[i].Kind == TObjectKind::Text)
                 cells->append(page.Items.last().Text);
         }
     } else {
-        for (const TReportObject &o : band.Objects)
-            page.Items.append(Primitive(o, m_y));
+        for (int i = 0; i < print.Items.size(); ++i)
+            add(i);
     }
-    m_y += band.Height;
+    m_y += print.Height;
 }
 
 void TReportLayout::StartPage()
@@ -350,13 +445,16 @@ bool TReportLayout::LayoutNextPage()
     StartPage();
     if (m_phase == Phase::Rows) {
         while (m_master && m_source && !m_source->Eof()) {
-            if (!Fits(m_master)) {
+            // The row's height is known once its texts are in: wrapped ones grow it.
+            m_context.Line++;
+            TBandPrint row = Prepare(*m_master);
+            if (!Fits(row.Height)) {
+                m_context.Line--;
                 FinishPage();
                 return true;
             }
-            m_context.Line++;
             QStringList cells;
-            Place(*m_master, &cells);
+            Place(*m_master, std::move(row), &cells);
             m_tableRows.append(cells);
             m_bandsOnPage = true;
             m_source->Next();
@@ -365,22 +463,25 @@ bool TReportLayout::LayoutNextPage()
     }
     if (m_phase == Phase::Footer) {
         const TReportBand *footer = m_master ? m_report.FindBand(TBandKind::MasterFooter) : nullptr;
-        if (!Fits(footer)) {
-            FinishPage();
-            return true;
+        if (footer) {
+            TBandPrint print = Prepare(*footer);
+            if (!Fits(print.Height)) {
+                FinishPage();
+                return true;
+            }
+            Place(*footer, std::move(print));
         }
-        if (footer)
-            Place(*footer);
         m_bandsOnPage = true;
         m_phase = Phase::Summary;
     }
-    const TReportBand *summary = m_report.FindBand(TBandKind::Summary);
-    if (summary && !Fits(summary)) {
-        FinishPage();
-        return true;
+    if (const TReportBand *summary = m_report.FindBand(TBandKind::Summary)) {
+        TBandPrint print = Prepare(*summary);
+        if (!Fits(print.Height)) {
+            FinishPage();
+            return true;
+        }
+        Place(*summary, std::move(print));
     }
-    if (summary)
-        Place(*summary);
     FinishPage();
     m_phase = Phase::Done;
     return true;

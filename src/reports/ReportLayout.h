@@ -61,10 +61,19 @@ public:
 
 private:
     enum class Phase { Start, Rows, Footer, Summary, Done };
+    // A band as it prints for the current row: its primitives (one per object, at the
+    // band's top = 0) and its height once wrapped texts have grown it.
+    struct TBandPrint
+    {
+        double Height = 0;
+        QList<TPagePrimitive> Items;
+    };
     void StartPage();
     void FinishPage();
-    bool Fits(const TReportBand *band) const;
-    void Place(const TReportBand &band, QStringList *cells = nullptr);
+    TBandPrint Prepare(const TReportBand &band) const;
+    bool Fits(double height) const;
+    void Place(const TReportBand &band);
+    void Place(const TReportBand &band, TBandPrint print, QStringList *cells = nullptr);
     TPagePrimitive Primitive(const TReportObject &o, double top) const;
     double Limit() const;
 

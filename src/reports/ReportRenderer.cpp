@@ -5,9 +5,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
 
 #include <xlsxwriter.h>
 
@@ -20,6 +23,72 @@ QRectF ToDevice(const QRectF &mm, double k)
     return QRectF(mm.x() * k, mm.y() * k, mm.width() * k, mm.height() * k);
 }
 
+constexpr double TextPad = 0.8;         // millimetres left and right of a text
+constexpr double MmPerPoint = 25.4 / 72;
+
+QFont TextFont(const TPagePrimitive &p)
+{
+    QFont font(ReportFontFamily(p.FontFamily));
+    font.setPointSizeF(p.FontSize);
+    font.setBold(p.Bold);
+    return font;
+}
+
+int TextFlags(const TPagePrimitive &p)
+{
+    int flags = p.Align ? p.Align : int(Qt::AlignLeft | Qt::AlignVCenter);
+    if (p.WordWrap)
+        flags |= Qt::TextWordWrap;
+    return flags;
+}
+
+constexpr double LineStretch = 1.2;     // line height of a wrapped text, in font heights
+
+// Breaks a text into lines of the width (device pixels) and sets them one below the other,
+// `lineHeight` apart: Qt's line breaking, which breaks between Chinese characters too, and
+// inside a word longer than the width. The number of lines.
+int BreakLines(QTextLayout &layout, int flags, double width, double lineHeight)
+{
+    QTextOption option(Qt::Alignment(flags) & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    int count = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition(QPointF(0, count++ * lineHeight + (lineHeight - line.height()) / 2));
+    }
+    layout.endLayout();
+    return count;
+}
+
+QString LayoutText(QString text)
+{
+    return text.replace(u'\n', QChar::LineSeparator);
+}
+
+// Draws a text that wraps onto several lines, with some air between the lines; false for
+// a text of one line, which is drawn as any other.
+bool PaintLines(QPainter &painter, const QRectF &inner, int flags, const QString &text)
+{
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    if (!text.contains(u'\n') && text.size() * metrics.maxWidth() <= inner.width())
+        return false;
+    QTextLayout layout(LayoutText(text), painter.font(), painter.device());
+    const double lineHeight = metrics.height() * LineStretch;
+    const int lines = BreakLines(layout, flags, inner.width(), lineHeight);
+    if (lines < 2)
+        return false;
+    const double block = lines * lineHeight;
+    double top = inner.top();
+    if (flags & Qt::AlignVCenter)
+        top += (inner.height() - block) / 2;
+    else if (flags & Qt::AlignBottom)
+        top += inner.height() - block;
+    layout.draw(&painter, QPointF(inner.left(), top));
+    return true;
+}
+
 void PaintText(QPainter &painter, const TPagePrimitive &p, const QRectF &r, int pages,
                double k)
 {
@@ -30,20 +99,17 @@ void PaintText(QPainter &painter, const TPagePrimitive &p, const QRectF &r, int 
     }
     if (p.Text.isEmpty())
         return;
-    QFont font(ReportFontFamily(p.FontFamily));
-    font.setPointSizeF(p.FontSize);
-    font.setBold(p.Bold);
-    painter.setFont(font);
+    painter.setFont(TextFont(p));
     painter.setPen(Qt::black);
-    const double pad = 0.8 * k;
+    const double pad = TextPad * k;
     const QRectF inner = r.adjusted(pad, 0, -pad, 0);
-    int flags = p.Align ? p.Align : int(Qt::AlignLeft | Qt::AlignVCenter);
-    if (p.WordWrap)
-        flags |= Qt::TextWordWrap;
+    const int flags = TextFlags(p);
+    const QString text = TReportContext::ReplacePages(p.Text, pages);
     // Text is cut at the object's edges, as the object says.
     painter.save();
     painter.setClipRect(r);
-    painter.drawText(inner, flags, TReportContext::ReplacePages(p.Text, pages));
+    if (!p.WordWrap || !PaintLines(painter, inner, flags, text))
+        painter.drawText(inner, flags, text);
     painter.restore();
 }
 
@@ -104,6 +170,46 @@ void PaintPage(QPainter &painter, const TReportPage &page, int pages, double dpi
             break;
         }
     }
+}
+
+double WrappedTextHeight(const TPagePrimitive &text)
+{
+    // Measured at the resolution of the PDF files, on a width a little narrower than the
+    // one painted, so that no renderer's rounding needs a line more than was measured.
+    constexpr double Dpi = 600;
+    constexpr double k = Dpi / 25.4;
+    constexpr double Spare = 0.3;           // millimetres of width
+    constexpr double Leading = 0.5;         // millimetres above and below the lines
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        image.setDotsPerMeterX(int(std::lround(Dpi / 0.0254)));
+        image.setDotsPerMeterY(int(std::lround(Dpi / 0.0254)));
+        return image;
+    }();
+    // Every row of a report asks again for the same few fonts. Kept to the end of the
+    // process: fonts must not be released after the application has gone.
+    static auto *metricsByFont = new QHash<QString, QFontMetricsF>;
+    if (text.Text.isEmpty())
+        return 0;
+    const bool breaks = text.Text.contains(u'\n');
+    const double room = text.Rect.width() - 2 * TextPad - Spare;      // millimetres
+    // Short enough for one line in any face: no font is loaded for it.
+    if (!breaks && text.Text.size() * text.FontSize * MmPerPoint * 1.2 <= room)
+        return 0;
+    const QString key = QStringLiteral("%1|%2|%3").arg(text.FontFamily).arg(text.FontSize)
+                                                   .arg(text.Bold);
+    auto it = metricsByFont->find(key);
+    if (it == metricsByFont->end())
+        it = metricsByFont->insert(key, QFontMetricsF(TextFont(text), &device));
+    const QFontMetricsF &metrics = *it;
+    const double width = std::max(1.0, room * k);
+    if (!breaks && text.Text.size() * metrics.maxWidth() <= width)
+        return 0;
+    QTextLayout layout(LayoutText(TReportContext::ReplacePages(text.Text, 999)),
+                       TextFont(text), &device);
+    const double lineHeight = metrics.height() * LineStretch;
+    const int lines = BreakLines(layout, TextFlags(text), width, lineHeight);
+    return lines > 1 ? lines * lineHeight / k + 2 * Leading : 0;
 }
 
 QImage PageImage(const TReportPage &page, int pages, double dpi)

@@ -6,12 +6,16 @@
 
 class QPainter;
 class TReportLayout;
+struct TPagePrimitive;
 struct TReportPage;
 
 // The renderers of laid-out pages. A painter draws in the device's pixels at the given
 // resolution (dots per inch); fonts are sized in points by the device's own resolution.
 void PaintPage(QPainter &painter, const TReportPage &page, int pages, double dpi);
 QImage PageImage(const TReportPage &page, int pages, double dpi);
+// The height in millimetres that a wrapping text primitive needs to show all its lines at
+// its width, as PaintPage draws it; 0 when the text takes one line.
+double WrappedTextHeight(const TPagePrimitive &text);
 
 // Exports lay out the rest of the report first. False with the reason on failure.
 // PDF: text stays text, in a TrueType CJK face that is embedded.

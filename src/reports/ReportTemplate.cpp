@@ -65,6 +65,8 @@ void WriteObject(QXmlStreamWriter &w, const TReportObject &o)
         w.writeAttribute(QStringLiteral("frame"), QStringLiteral("1"));
     if (!o.WordWrap)
         w.writeAttribute(QStringLiteral("wrap"), QStringLiteral("0"));
+    if (o.Stretch)
+        w.writeAttribute(QStringLiteral("stretch"), QStringLiteral("1"));
     if (!o.Format.isEmpty())
         w.writeAttribute(QStringLiteral("format"), o.Format);
     w.writeAttribute(QStringLiteral("linewidth"), Num(o.LineWidth));
@@ -100,6 +102,7 @@ void ReadObject(QXmlStreamReader &r, TReportBand &band)
     o.Align = int(Attr(a, "align", o.Align));
     o.Frame = a.value(QLatin1String("frame")) == u"1";
     o.WordWrap = a.value(QLatin1String("wrap")) != u"0";
+    o.Stretch = a.value(QLatin1String("stretch")) == u"1";
     o.Format = a.value(QLatin1String("format")).toString();
     o.LineWidth = Attr(a, "linewidth", 0.2);
     o.BarcodeType = a.value(QLatin1String("barcode")).toString();

@@ -30,7 +30,10 @@ struct TReportObject
     bool Bold = false;
     int Align = 0x0001 | 0x0080;// Qt::AlignLeft | Qt::AlignVCenter
     bool Frame = false;
-    bool WordWrap = true;       // false: one line, cut at the right edge
+    bool WordWrap = true;       // false: one line, cut at the right edge. A text that wraps
+                                // onto more lines than fit grows, and its band with it.
+    bool Stretch = false;       // follows its band when the band grows (a row's frames and
+                                // lines): its bottom keeps its distance to the band's bottom
     QString Format;             // numbers: "0.00", ",0.00"; dates: "yyyy-MM-dd"
     double LineWidth = 0.2;     // lines, rectangles and frames
     QString BarcodeType;        // "Code128" or "QR"

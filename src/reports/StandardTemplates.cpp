@@ -118,8 +118,9 @@ const TReportGroup *FindReportGroup(int group)
     return nullptr;
 }
 
-TReportTemplate StandardBillTemplate(const QString &title, bool lines)
+TReportTemplate StandardBillTemplate(const QString &title, bool lines, const QString &columns)
 {
+    const QString d0 = columns.isEmpty() ? QStringLiteral("d0") : QStringLiteral("d0:") + columns;
     TReportTemplate t;
     const double w = t.Page.ClientWidth();
     TReportBand head = Band(TBandKind::ReportTitle, 24);
@@ -131,11 +132,9 @@ TReportTemplate StandardBillTemplate(const QString &title, bool lines)
     if (lines) {
         t.Bands.append(Band(TBandKind::ColumnHeader, 7));
         t.Bands.append(Band(TBandKind::MasterData, 6.5,
-                            {Auto(TObjectKind::AutoColumns, QRectF(0, 0, w, 6.5),
-                                  QStringLiteral("d0"))}));
+                            {Auto(TObjectKind::AutoColumns, QRectF(0, 0, w, 6.5), d0)}));
         t.Bands.append(Band(TBandKind::MasterFooter, 6.5,
-                            {Auto(TObjectKind::AutoSums, QRectF(0, 0, w, 6.5),
-                                  QStringLiteral("d0"))}));
+                            {Auto(TObjectKind::AutoSums, QRectF(0, 0, w, 6.5), d0)}));
     }
     TReportBand sum = Band(TBandKind::Summary, 22);
     sum.Objects.append(Text(QRectF(0, 2, 70, 6), QStringLiteral("合计金额: [Total]")));
@@ -174,6 +173,18 @@ TReportTemplate StandardListTemplate(const QString &title, bool criteria)
     return t;
 }
 
+namespace {
+// The line columns a bill prints, with their widths; empty: every visible column.
+QString BillColumns(int group)
+{
+    // The arrival: goods number, name, specification, brand and unit, then what came.
+    if (group == 1001)
+        return QStringLiteral("WareS01/13,WareS02/21,WareS04/18,WareS05/9,WareS12/11,Qty/11,"
+                              "Price/11,Fund/13,dlNote/16");
+    return QString();
+}
+} // namespace
+
 TReportTemplate StandardTemplate(int group)
 {
     const TReportGroup *g = FindReportGroup(group);
@@ -181,7 +192,7 @@ TReportTemplate StandardTemplate(int group)
         return StandardListTemplate(QStringLiteral("报表"), true);
     switch (g->Layout) {
     case TReportGroup::Kind::Bill:
-        return StandardBillTemplate(g->Title, true);
+        return StandardBillTemplate(g->Title, true, BillColumns(group));
     case TReportGroup::Kind::BillWithoutLines:
         return StandardBillTemplate(g->Title, false);
     case TReportGroup::Kind::ListWithCriteria:

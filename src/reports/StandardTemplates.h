@@ -20,7 +20,8 @@ struct TReportGroup
 const QList<TReportGroup> &ReportGroups();
 const TReportGroup *FindReportGroup(int group);
 
-TReportTemplate StandardBillTemplate(const QString &title, bool lines = true);
+TReportTemplate StandardBillTemplate(const QString &title, bool lines = true,
+                                     const QString &columns = QString());
 TReportTemplate StandardListTemplate(const QString &title, bool criteria);
 // The standard layout of a group; a list layout titled "报表" for a group not listed.
 TReportTemplate StandardTemplate(int group);

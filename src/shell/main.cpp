@@ -1,5 +1,7 @@
 #include "config/ui/ConfigWindows.h"
 #include "data/ui/MessageBoxes.h"
+#include "masterdata/ui/MasterEditors.h"
+#include "purchasing/ui/PurchasingWindows.h"
 #include "reports/StandardTemplates.h"
 #include "reports/ui/ReporterFrm.h"
 #include "shell/Startup.h"
@@ -32,6 +34,8 @@ int main(int argc, char **argv)
     // The modules tell the launcher which windows they open before the main window asks.
     // The connection loop creates the single-user database when its file is missing.
     RegisterConfigWindows(TheMall());
+    RegisterMasterWindows(TheMall());
+    RegisterPurchasingWindows(TheMall());
     InstallReportWindows();
     // A new database carries a standard template for every print site.
     RegisterStandardTemplates();

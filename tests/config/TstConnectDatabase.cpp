@@ -17,7 +17,7 @@
 namespace {
 
 enum class TStart { MissingFile, DefaultFile, NoDefaultFile };
-enum class TAnswer { Correct, Cancel };
+enum class TDialogChoice { Correct, Cancel };
 
 const QString ConnectFailed = QStringLiteral("连接时失败");
 
@@ -51,7 +51,7 @@ void CreateFile(const QString &fileName)
 } // namespace
 
 Q_DECLARE_METATYPE(TStart)
-Q_DECLARE_METATYPE(TAnswer)
+Q_DECLARE_METATYPE(TDialogChoice)
 
 void TstConnectDatabase::cleanup()
 {
@@ -62,24 +62,24 @@ void TstConnectDatabase::cleanup()
 void TstConnectDatabase::Loop_data()
 {
     QTest::addColumn<TStart>("start");
-    QTest::addColumn<TAnswer>("answer");
+    QTest::addColumn<TDialogChoice>("answer");
     QTest::addColumn<bool>("connected");
     QTest::addColumn<int>("dialogs");
-    QTest::newRow("missing file, corrected") << TStart::MissingFile << TAnswer::Correct << true
+    QTest::newRow("missing file, corrected") << TStart::MissingFile << TDialogChoice::Correct << true
                                              << 1;
-    QTest::newRow("missing file, cancelled") << TStart::MissingFile << TAnswer::Cancel << false
+    QTest::newRow("missing file, cancelled") << TStart::MissingFile << TDialogChoice::Cancel << false
                                              << 1;
-    QTest::newRow("default file beside the program") << TStart::DefaultFile << TAnswer::Cancel
+    QTest::newRow("default file beside the program") << TStart::DefaultFile << TDialogChoice::Cancel
                                                      << true << 0;
     // A new installation: the default file is created with every table.
-    QTest::newRow("default file missing") << TStart::NoDefaultFile << TAnswer::Cancel << true
+    QTest::newRow("default file missing") << TStart::NoDefaultFile << TDialogChoice::Cancel << true
                                           << 0;
 }
 
 void TstConnectDatabase::Loop()
 {
     QFETCH(TStart, start);
-    QFETCH(TAnswer, answer);
+    QFETCH(TDialogChoice, answer);
     QFETCH(bool, connected);
     QFETCH(int, dialogs);
 
@@ -101,7 +101,7 @@ void TstConnectDatabase::Loop()
     SetConnectDialogRunner([&](TDBConfigFrm &frm) {
         ++shown;
         frm.show();
-        if (answer == TAnswer::Cancel) {
+        if (answer == TDialogChoice::Cancel) {
             QTest::mouseClick(frm.Button2, Qt::LeftButton);
         } else {
             EnterDatabase(frm, target);
@@ -118,7 +118,7 @@ void TstConnectDatabase::Loop()
     QCOMPARE(messages->Messages.size(), dialogs);
     if (dialogs > 0)
         QVERIFY(messages->LastText().contains(ConnectFailed));
-    if (answer == TAnswer::Correct) {
+    if (answer == TDialogChoice::Correct) {
         // The correction is in cfg.ini: the next start connects at once.
         TheDatabase().SetConnected(false);
         QVERIFY(TheDatabase().Connect(TConfiger().GetConnectionString()));

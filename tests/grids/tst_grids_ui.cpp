@@ -11,6 +11,7 @@
 #include "grids/ui/DBGrid.h"
 #include "grids/ui/DataExporterFrm.h"
 #include "grids/ui/FltrDlgFrm.h"
+#include "grids/ui/GridDelegate.h"
 #include "grids/ui/SortFrm.h"
 #include "grids/ui/TblFrm.h"
 #include "grids/ui/Title1Fra.h"
@@ -31,6 +32,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -39,9 +41,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <functional>
+#include <memory>
 
 namespace {
 // Runs the action once the next modal dialog is up (the grid's commands run them modally).
@@ -102,6 +106,49 @@ void GrantAll()
 {
     TheOperator().Clear();
     TheOperator().LoginId = QStringLiteral("sa");
+}
+
+// Pixels dark enough to be text (a button's "..." rather than its bevel).
+int DarkPixels(const QImage &image)
+{
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 100;
+    return dark;
+}
+
+// Drops row `from` of a dialog's list onto row `to` (-1: below the last row) the way the
+// view ends a drag: the dragged row's item data handed to the model's drop.
+void DropRow(QTableWidget *table, int from, int to)
+{
+    QVERIFY(table->dragEnabled());
+    table->selectRow(from);
+    QAbstractItemModel *model = table->model();
+    QModelIndexList cells;
+    for (int c = 0; c < model->columnCount(); ++c)
+        cells << model->index(from, c);
+    const std::unique_ptr<QMimeData> data(model->mimeData(cells));
+    const QModelIndex target = to < 0 ? QModelIndex() : model->index(to, 0);
+    QVERIFY(model->canDropMimeData(data.get(), Qt::MoveAction, -1, -1, target));
+    QVERIFY(model->dropMimeData(data.get(), Qt::MoveAction, -1, -1, target));
+}
+
+// Each row of a dialog's list as "caption/second column".
+QStringList Rows(const QTableWidget *table)
+{
+    QStringList rows;
+    for (int r = 0; r < table->rowCount(); ++r)
+        rows << table->item(r, 0)->text() + u'/' + table->item(r, 1)->text();
+    return rows;
+}
+
+QPushButton *Button(QWidget *dialog, const QString &text)
+{
+    for (QPushButton *b : dialog->findChildren<QPushButton *>())
+        if (b->text() == text)
+            return b;
+    return nullptr;
 }
 } // namespace
 
@@ -553,6 +600,76 @@ private slots:
         QCOMPARE(grid.SelectedRows(), QList<int>({1, 2, 3}));
         QVERIFY(grid.selectionModel()->isRowSelected(2, QModelIndex()));
     }
+
+    void ellipsisButton_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("ellipsis");
+        QTest::addColumn<bool>("editor");       // entering the cell opens an editor
+        QTest::newRow("editable column: on the editor") << "Name" << true << true;
+        QTest::newRow("read-only column: drawn on the current cell") << "Amount" << true << false;
+        QTest::newRow("column without the button") << "Code" << false << true;
+    }
+
+    void ellipsisButton()
+    {
+        QFETCH(QString, field);
+        QFETCH(bool, ellipsis);
+        QFETCH(bool, editor);
+        TDataSet ds;
+        FillLines(ds, SampleRows());
+        TBillGrid grid;
+        grid.SetDataSet(&ds);
+        TField *target = ds.FieldByName(field);
+        if (ellipsis)
+            grid.SetEllipsisButton(target);
+        grid.SetColumnReadOnly(ds.FieldByName("Qty"), true);
+        // The layout a window loads after setting up its columns keeps those settings.
+        grid.LoadLayout(0);
+        QCOMPARE(grid.HasEllipsisButton(target), ellipsis);
+        QVERIFY(grid.ColumnReadOnly(grid.ColumnOfField(ds.FieldByName("Qty"))));
+        QList<TField *> clicked;
+        connect(&grid, &TksDBGrid::EditButtonClick, &grid, [&](TField *f) { clicked << f; });
+        grid.resize(720, 200);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        // Row 2 has no amount, so nothing but a button can darken the cell's right end.
+        const QModelIndex cell = grid.model()->index(2, target->Index());
+        const QRect button = TGridDelegate::ButtonRect(grid.visualRect(cell));
+        QCOMPARE(DarkPixels(grid.viewport()->grab(button).toImage()), 0);
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(cell).center());
+        QCOMPARE(grid.currentIndex(), cell);
+        auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QCOMPARE(edit != nullptr, editor);
+        if (edit) {
+            auto *tool = edit->findChild<QToolButton *>();
+            QCOMPARE(tool != nullptr, ellipsis);
+            if (tool) {
+                QCOMPARE(tool->text(), QStringLiteral("..."));
+                QVERIFY(tool->isVisible());
+                QVERIFY(DarkPixels(tool->grab().toImage()) > 0);
+                SaveShot(&grid, "ellipsis_editor");
+                QTest::mouseClick(tool, Qt::LeftButton);
+            } else {
+                QTest::mouseClick(edit, Qt::LeftButton, {},
+                                  QPoint(edit->width() - 5, edit->height() / 2));
+            }
+        } else {
+            QVERIFY(DarkPixels(grid.viewport()->grab(button).toImage()) > 0);
+            SaveShot(&grid, "ellipsis_read_only");
+            // Where the next line's button will be, a click first makes that cell current.
+            const QModelIndex below = grid.model()->index(3, target->Index());
+            const QPoint belowButton = TGridDelegate::ButtonRect(grid.visualRect(below)).center();
+            QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, belowButton);
+            QCOMPARE(grid.currentIndex(), below);
+            QVERIFY(clicked.isEmpty());
+            QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, belowButton);
+            // A click beside the button is a click on the cell.
+            QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
+                              grid.visualRect(below).topLeft() + QPoint(4, 4));
+        }
+        QCOMPARE(clicked, ellipsis ? QList<TField *>({target}) : QList<TField *>());
+    }
 };
 
 class TstGridTools : public QObject
@@ -612,6 +729,78 @@ private slots:
         QCOMPARE(ds.SortText(), QStringLiteral("Code DESC"));
         QVERIFY(grid.SortDescending(ds.FieldByName("Code")->Index()));
         QCOMPARE(Column(ds, "Code").first(), QStringLiteral("B01"));
+    }
+
+    void sortDialogRowDrag_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");                // -1: below the last row
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("sortText");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<bool>("down");
+        const QString rest = QStringLiteral("编号/,数量/,金额/");
+        QTest::newRow("third onto the first")
+            << 2 << 0 << ("日期/升序,代码/升序,名称/降序," + rest).split(u',')
+            << "BizDate ASC,Code ASC,Name DESC" << false << true;
+        QTest::newRow("first below the last row")
+            << 0 << -1 << ("名称/降序,日期/升序," + rest + ",代码/升序").split(u',')
+            << "Name DESC,BizDate ASC,Code ASC" << true << false;
+        QTest::newRow("one place down")
+            << 0 << 1 << ("名称/降序,代码/升序,日期/升序," + rest).split(u',')
+            << "Name DESC,Code ASC,BizDate ASC" << true << true;
+        QTest::newRow("onto itself")
+            << 1 << 1 << ("代码/升序,名称/降序,日期/升序," + rest).split(u',')
+            << "Code ASC,Name DESC,BizDate ASC" << true << true;
+    }
+
+    void sortDialogRowDrag()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, sortText);
+        QFETCH(bool, up);
+        QFETCH(bool, down);
+        TDataSet ds;
+        FillLines(ds, SampleRows());
+        TSortFrm dialog;
+        dialog.Fill(&ds, true);
+        dialog.SetSortString("Code ASC,Name DESC,BizDate ASC");
+        DropRow(dialog.Grid(), from, to);
+        // The names and directions behind the rows moved with them.
+        QCOMPARE(Rows(dialog.Grid()), rows);
+        QCOMPARE(dialog.SortString(), sortText);
+        QCOMPARE(Button(&dialog, "上移(&U)")->isEnabled(), up);
+        QCOMPARE(Button(&dialog, "下移(&D)")->isEnabled(), down);
+    }
+
+    void columnChoiceDragReordersGrid()
+    {
+        TDataSet ds;
+        FillLines(ds, SampleRows());
+        TDBGrid grid;
+        grid.SetDataSet(&ds);
+        WhenModal([](QWidget *w) {
+            auto *dialog = static_cast<TxVisibleFrm *>(w);
+            dialog->Toggle(5);                      // 备注 hidden, then dragged to the top
+            DropRow(dialog->Grid(), 5, 0);
+            DropRow(dialog->Grid(), 1, -1);         // 代码 to the end
+            QCOMPARE(Rows(dialog->Grid()),
+                     QStringList({"备注/", "名称/√", "数量/√", "金额/√", "日期/√", "代码/√"}));
+            QVERIFY(!Button(dialog, "下移(&D)")->isEnabled());    // the moved row is selected
+            dialog->OkButton()->click();
+        });
+        grid.PickColumnsClick();
+        QStringList captions;
+        for (int c = 0; c < grid.ColumnCount(); ++c)
+            captions << grid.ColumnCaption(c);
+        QCOMPARE(captions, QStringList({"备注", "名称", "数量", "金额", "日期", "代码"}));
+        QVERIFY(!grid.ColumnVisible(0));
+        const QHeaderView *h = grid.horizontalHeader();
+        QVERIFY(h->visualIndex(ds.FieldByName("Name")->Index())
+                < h->visualIndex(ds.FieldByName("Code")->Index()));
+        QVERIFY(grid.LayoutText().startsWith(QStringLiteral("Note=False")));
     }
 
     void columnChoiceAllHidden()

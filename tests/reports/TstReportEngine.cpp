@@ -32,6 +32,7 @@ TReportTemplate EveryKind()
         o.Bold = k % 2;
         o.Frame = k % 3 == 0;
         o.WordWrap = k % 2 == 0;
+        o.Stretch = k % 3 == 1;
         o.Format = QStringLiteral(",0.00");
         o.BarcodeType = k == int(TObjectKind::Barcode) ? QStringLiteral("QR") : QString();
         o.Picture = k == int(TObjectKind::Picture) ? QByteArray("\x89PNG\0\1", 6) : QByteArray();
@@ -41,6 +42,100 @@ TReportTemplate EveryKind()
     t.EnsureBand(TBandKind::PageFooter).Height = 9;
     t.EnsureBand(TBandKind::ReportTitle).Height = 20;
     return t;
+}
+
+// Rows of code, note and quantity, as a bill's lines with a remark column.
+std::unique_ptr<TDataSet> NotedLines(const QStringList &notes)
+{
+    auto d = std::make_unique<TDataSet>();
+    d->AddField<TStringField>(QStringLiteral("Code"), true, QStringLiteral("编号"));
+    d->AddField<TMemoField>(QStringLiteral("Note"), true, QStringLiteral("备注"));
+    d->AddField<TFloatField>(QStringLiteral("Qty"), true, QStringLiteral("数量"));
+    d->Open();
+    d->BeginLoad(int(notes.size()));
+    for (int i = 0; i < notes.size(); ++i) {
+        QVariant *row = d->AppendLoadRow();
+        row[0] = QStringLiteral("R%1").arg(i + 1);
+        row[1] = notes[i];
+        row[2] = double(i + 1);
+    }
+    d->EndLoad();
+    d->First();
+    return d;
+}
+
+TReportObject Object(TObjectKind kind, const QRectF &rect, const QString &text = QString())
+{
+    TReportObject o;
+    o.Kind = kind;
+    o.Rect = rect;
+    o.Text = text;
+    return o;
+}
+
+// A row 6 mm high: code, a framed note that wraps, quantity; a frame round the row, a
+// rule between code and note and one under the row stretch with it.
+TReportTemplate NotedRows(bool wrap)
+{
+    TReportTemplate t;
+    TReportBand &row = t.EnsureBand(TBandKind::MasterData);
+    row.Height = 6;
+    row.Objects = {Object(TObjectKind::Text, QRectF(0, 0, 20, 6), QStringLiteral("[d0.Code]")),
+                   Object(TObjectKind::Text, QRectF(20, 0, 60, 6), QStringLiteral("[d0.Note]")),
+                   Object(TObjectKind::Text, QRectF(80, 0, 20, 6), QStringLiteral("[d0.Qty]")),
+                   Object(TObjectKind::Rect, QRectF(0, 0, 100, 6)),
+                   Object(TObjectKind::Line, QRectF(20, 0, 0, 6)),
+                   Object(TObjectKind::Line, QRectF(0, 6, 100, 0))};
+    row.Objects[0].WordWrap = false;
+    row.Objects[1].WordWrap = wrap;
+    row.Objects[1].Frame = true;
+    for (int i : {3, 4, 5})
+        row.Objects[i].Stretch = true;
+    TReportBand &footer = t.EnsureBand(TBandKind::PageFooter);
+    footer.Height = 8;
+    footer.Objects = {Object(TObjectKind::Text, QRectF(0, 2, 60, 5), QStringLiteral("第 [Page] 页"))};
+    return t;
+}
+
+// What one row of NotedRows printed, found by its code.
+struct TPrintedRow
+{
+    TPagePrimitive Code, Note, Qty, Frame, Bar, Rule;     // Bar: the line between code and note
+    bool Found = false;
+};
+
+TPrintedRow PrintedRow(const TReportLayout &layout, const QString &code)
+{
+    TPrintedRow row;
+    for (int i = 0; i < layout.PageCount() && !row.Found; ++i) {
+        const QList<TPagePrimitive> &items = layout.Page(i).Items;
+        for (int j = 0; j + 5 < items.size() && !row.Found; ++j) {
+            if (items[j].Text != code)
+                continue;
+            // A row's objects stand together, the code first (they go from left to right).
+            row.Found = true;
+            const double left = items[j].Rect.left();
+            for (const TPagePrimitive &p : items.mid(j, 6)) {
+                using K = TPagePrimitive::Kind;
+                if (p.Type == K::Text)
+                    (p.Rect.left() == left ? row.Code
+                                           : p.Rect.left() < left + 50 ? row.Note : row.Qty) = p;
+                else if (p.Type == K::Rect)
+                    row.Frame = p;
+                else
+                    (p.Rect.height() > 0 ? row.Bar : row.Rule) = p;
+            }
+        }
+    }
+    return row;
+}
+
+QString LongNote(int characters)
+{
+    QString note;
+    while (note.size() < characters)
+        note += QStringLiteral("供货商须随货附质检报告, 包装破损的整箱退回; ");
+    return note.left(characters);
 }
 } // namespace
 
@@ -165,6 +260,91 @@ void TstReportEngine::bandTallerThanPageStillPlaced()
     layout->LayoutAll();
     QCOMPARE(layout->PageCount(), 3);
     QCOMPARE(layout->TableRows().size(), 3);
+}
+
+void TstReportEngine::stretchedRow_data()
+{
+    QTest::addColumn<QString>("note");
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<double>("atLeast");        // the row's height, millimetres
+    QTest::newRow("short note: designed height") << "按时交货" << true << 6.0;
+    QTest::newRow("long note grows the row") << LongNote(120) << true << 20.0;
+    QTest::newRow("line breaks of the note") << "一\n二\n三" << true << 10.0;
+    QTest::newRow("note that does not wrap is cut") << LongNote(120) << false << 6.0;
+}
+
+void TstReportEngine::stretchedRow()
+{
+    QFETCH(QString, note);
+    QFETCH(bool, wrap);
+    QFETCH(double, atLeast);
+    auto lines = NotedLines({note, QStringLiteral("下一行")});
+    TRep rep;
+    rep.AddDataSet(QStringLiteral("d0"), lines.get());
+    rep.Report() = NotedRows(wrap);
+    auto layout = rep.CreateLayout();
+    layout->LayoutAll();
+    const TPrintedRow row = PrintedRow(*layout, QStringLiteral("R1"));
+    const TPrintedRow next = PrintedRow(*layout, QStringLiteral("R2"));
+    QVERIFY(row.Found && next.Found);
+    const double top = row.Code.Rect.top();
+    const double height = next.Code.Rect.top() - top;
+    QVERIFY2(height >= atLeast, qPrintable(QString::number(height)));
+    if (atLeast == 6.0)
+        QCOMPARE(height, 6.0);
+    QCOMPARE(row.Note.Text, note);              // the whole note, grown into its own frame
+    QCOMPARE(row.Note.Rect.height(), height);
+    QCOMPARE(row.Frame.Rect.height(), height);  // the row's frame follows
+    QCOMPARE(row.Bar.Rect.bottom(), top + height);
+    QCOMPARE(row.Rule.Rect.top(), top + height); // the rule under the row moves down
+    QCOMPARE(row.Rule.Rect.height(), 0.0);
+    QCOMPARE(row.Code.Rect.height(), 6.0);      // objects not marked to stretch keep theirs
+    QCOMPARE(row.Qty.Rect.height(), 6.0);
+}
+
+void TstReportEngine::stretchedRowsBreakBeforeBottomMargin()
+{
+    QStringList notes;
+    for (int i = 0; i < 30; ++i)
+        notes << (i % 3 == 0 ? QStringLiteral("短") : LongNote(80 + i * 7));
+    notes << LongNote(3000);                    // taller than a page: cut at the margin
+    auto lines = NotedLines(notes);
+    TRep rep;
+    rep.AddDataSet(QStringLiteral("d0"), lines.get());
+    rep.Report() = NotedRows(true);
+    const TPageSettings &page = rep.Report().Page;
+    const double limit = page.PageHeight() - page.BottomMargin - 8;
+    auto layout = rep.CreateLayout();
+    layout->LayoutAll();
+    QCOMPARE(layout->TableRows().size(), notes.size());
+    QVERIFY(layout->PageCount() >= 4);          // at the designed 6 mm all fit on one page
+    double tallest = 0;
+    for (int i = 0; i < layout->PageCount(); ++i) {
+        double bottom = 0;
+        for (const TPagePrimitive &p : layout->Page(i).Items) {
+            if (p.Text.startsWith(QStringLiteral("第 ")))
+                continue;                       // the page footer below the limit
+            QVERIFY2(p.Rect.bottom() <= limit + 0.001,
+                     qPrintable(QStringLiteral("page %1: %2").arg(i + 1).arg(p.Rect.bottom())));
+            bottom = std::max(bottom, p.Rect.bottom());
+        }
+        if (i + 1 >= layout->PageCount())
+            break;
+        // The page breaks only when the next row, grown, no longer fits.
+        const TPagePrimitive &first = layout->Page(i + 1).Items.first();
+        const double nextRow = PrintedRow(*layout, first.Text).Frame.Rect.height();
+        tallest = std::max(tallest, nextRow);
+        QVERIFY2(bottom + nextRow > limit,
+                 qPrintable(QStringLiteral("page %1 ends at %2").arg(i + 1).arg(bottom)));
+    }
+    QVERIFY(tallest > 20);
+    for (int i : {0, layout->PageCount() - 1})
+        PageImage(layout->Page(i), layout->PageCount(), 110)
+            .save(QStringLiteral("/tmp/reports-stretched-%1.png").arg(i + 1));
+    const TPrintedRow huge = PrintedRow(*layout, QStringLiteral("R31"));
+    QCOMPARE(huge.Frame.Rect.bottom(), limit);
+    QCOMPARE(huge.Rule.Rect.top(), limit);
+    QCOMPARE(huge.Note.Align & Qt::AlignVertical_Mask, int(Qt::AlignTop));   // its beginning
 }
 
 void TstReportEngine::billPdfIsSearchable()

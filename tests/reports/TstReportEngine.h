@@ -13,6 +13,9 @@ private slots:
     void paginationRepeatsColumnHeader();
     void firstPageBeforeTheRest();
     void bandTallerThanPageStillPlaced();
+    void stretchedRow_data();
+    void stretchedRow();
+    void stretchedRowsBreakBeforeBottomMargin();
     void billPdfIsSearchable();
     void exports();
     void barcodes();

@@ -3,6 +3,7 @@
 #include "ReportFixture.h"
 #include "data/DataSet.h"
 #include "data/Exceptions.h"
+#include "reports/Barcode.h"
 #include "reports/Rep.h"
 #include "reports/RepSet.h"
 #include "reports/ReportLayout.h"
@@ -14,6 +15,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -226,6 +228,19 @@ void TstReportWindows::designerEditsWithMouseAndKeys()
     QTest::keyClick(canvas, Qt::Key_Right);
     QTest::keyClick(canvas, Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(model.Object(ref).Rect, QRectF(21, 0, 31, 6));
+    // The properties panel marks an object to stretch with its band.
+    QCheckBox *stretch = nullptr;
+    for (QCheckBox *box : designer.findChildren<QCheckBox *>())
+        if (box->text() == QStringLiteral("随栏伸展"))
+            stretch = box;
+    QVERIFY(stretch && stretch->isEnabled() && !stretch->isChecked());
+    stretch->click();
+    QVERIFY(model.Object(ref).Stretch);
+    Shot(&designer, QStringLiteral("designer-stretch"));
+    QVERIFY(model.Template().ToXml().contains("stretch=\"1\""));
+    QTest::keyClick(&designer, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!model.Object(ref).Stretch);
+    QVERIFY(!stretch->isChecked());
     // Undo through the designer's shortcut.
     QTest::keyClick(&designer, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(model.Object(ref).Rect, QRectF(21, 0, 30, 6));
@@ -234,6 +249,62 @@ void TstReportWindows::designerEditsWithMouseAndKeys()
     messages->Answers = {false};                // closing: do not save
     designer.reject();
     QCOMPARE(messages->Messages.size(), 1);
+}
+
+void TstReportWindows::designerDrawsBarcodes_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("data");
+    QTest::addColumn<QString>("shown");         // the value the symbol on the page encodes
+    QTest::newRow("variable of the print site") << "Code128" << "[Code]" << "AR26120007";
+    QTest::newRow("field of the first line") << "QR" << "[d0.WareCode] [d0.WareName]"
+                                             << "W001 不锈钢螺栓M8";
+    QTest::newRow("text as it stands") << "Code39" << "AR-0001" << "AR-0001";
+    QTest::newRow("unknown variable: sample") << "Code128" << "[NoSuchVar]"
+                                              << BarcodeSample("Code128");
+    QTest::newRow("data the symbology refuses: sample") << "EAN13" << "[Code]"
+                                                        << BarcodeSample("EAN13");
+}
+
+void TstReportWindows::designerDrawsBarcodes()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, data);
+    QFETCH(QString, shown);
+    auto lines = BillLines();
+    TProjRep rep;
+    AddBillVariables(rep);
+    rep.AddDataSets({lines.get()});
+    rep.Report() = StandardTemplate(1001);
+    TReportDesignerFrm designer(rep);
+    designer.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&designer));
+    TDesignCanvas *canvas = designer.Canvas();
+    canvas->SelectBand(0);
+    const TObjectRef ref = designer.AddObject(TObjectKind::Barcode, data);
+    TReportObject o = designer.Model().Object(ref);
+    o.BarcodeType = type;
+    o.Rect = QRectF(135, 0, 45, 15);
+    designer.Model().SetObject(ref, o);
+    const QImage expected = BarcodeImage(type, shown);
+    QVERIFY(!expected.isNull());
+    QCOMPARE(canvas->ObjectImage(ref), expected);
+    // A preview runs the print site's data to its end; the page still shows the first line.
+    TReportLayout preview(designer.Model().Template(), rep.Context());
+    preview.LayoutAll();
+    QCOMPARE(canvas->ObjectImage(ref), expected);
+    // On the page: the symbol's bars, not a box with the expression in it.
+    const QPoint topLeft = canvas->ToWidget(0, o.Rect.topLeft());
+    const int side = int(o.Rect.height() * canvas->PixelsPerMm()) - 4;
+    const QImage symbol = canvas->grab(QRect(topLeft + QPoint(2, 2), QSize(side, side)))
+                              .toImage();
+    int dark = 0;
+    for (int y = 0; y < symbol.height(); ++y)
+        for (int x = 0; x < symbol.width(); ++x)
+            dark += qGray(symbol.pixel(x, y)) < 100;
+    QVERIFY2(dark > symbol.width() * symbol.height() / 4, qPrintable(QString::number(dark)));
+    if (!shown.startsWith(BarcodeSample(type)))
+        Shot(&designer, QStringLiteral("designer-") + type);
 }
 
 void TstReportWindows::previewPagesAndExports()

@@ -15,6 +15,8 @@ private slots:
     void chooserCreatesRenamesDeletes();
     void designSaveAndPreview();
     void designerEditsWithMouseAndKeys();
+    void designerDrawsBarcodes_data();
+    void designerDrawsBarcodes();
     void previewPagesAndExports();
     void rights();
 

@@ -50,6 +50,23 @@ bool TMessageBoxes::Ask(Kind kind, const QString &text)
     return box.exec() == QMessageBox::Yes;
 }
 
+TAnswer TMessageBoxes::AskYesNoCancel(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, Caption(), text,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, Owner());
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return TAnswer::Yes;
+    case QMessageBox::No:
+        return TAnswer::No;
+    default:
+        return TAnswer::Cancel;
+    }
+}
+
 bool TMessageBoxes::Input(const QString &caption, const QString &prompt, QString &value)
 {
     bool ok = false;

@@ -8,6 +8,7 @@ class TMessageBoxes : public TMessageLayer
 public:
     void Show(Kind kind, const QString &text) override;
     bool Ask(Kind kind, const QString &text) override;
+    TAnswer AskYesNoCancel(const QString &text) override;
     bool Input(const QString &caption, const QString &prompt, QString &value) override;
 };
 

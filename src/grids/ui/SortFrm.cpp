@@ -25,7 +25,7 @@ TSortFrm::TSortFrm(QWidget *parent) : TADlgFrm(parent, QStringLiteral("SortFrm")
     setWindowTitle(QStringLiteral("排序"));
     OkButton()->setText(QStringLiteral("确定(&Y)"));
     CancelButton()->setText(QStringLiteral("取消(&Q)"));
-    m_grid = new QTableWidget(0, 2, Client());
+    m_grid = new TRowDragTable(0, 2, Client());
     m_grid->setHorizontalHeaderLabels({QStringLiteral("列名"), QStringLiteral("排序方式")});
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(20);
@@ -56,6 +56,7 @@ TSortFrm::TSortFrm(QWidget *parent) : TADlgFrm(parent, QStringLiteral("SortFrm")
     layout->addWidget(hint);
     connect(m_up, &QPushButton::clicked, this, [this] { MoveSelected(-1); });
     connect(m_down, &QPushButton::clicked, this, [this] { MoveSelected(1); });
+    connect(m_grid, &TRowDragTable::RowDropped, this, &TSortFrm::MoveTo);
     connect(m_grid, &QTableWidget::cellDoubleClicked, this, [this](int r) { CycleDirection(r); });
     connect(m_grid, &QTableWidget::itemSelectionChanged, this, &TSortFrm::UpdateButtons);
     UpdateButtons();
@@ -145,10 +146,15 @@ void TSortFrm::CycleDirection(int row)
 void TSortFrm::MoveSelected(int delta)
 {
     const int row = m_grid->currentRow();
-    const int to = row + delta;
-    if (row < 0 || to < 0 || to >= m_names.size())
+    if (row >= 0)
+        MoveTo(row, row + delta);
+}
+
+void TSortFrm::MoveTo(int from, int to)
+{
+    if (from < 0 || to < 0 || from >= m_names.size() || to >= m_names.size())
         return;
-    MoveRow(row, to);
+    MoveRow(from, to);
     m_grid->selectRow(to);
     UpdateButtons();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grids/ui/RowDragTable.h"
 #include "shell/ui/ADlgFrm.h"
 
 #include <QStringList>
@@ -26,6 +27,8 @@ public:
     QTableWidget *Grid() const { return m_grid; }
     // Moves the selected row one place (-1 up, +1 down).
     void MoveSelected(int delta);
+    // Moves a row to another place and selects it there (the buttons and dragging).
+    void MoveTo(int from, int to);
     // Cycles the row's direction: none → 升序 → 降序 → none.
     void CycleDirection(int row);
 
@@ -34,7 +37,7 @@ private:
     void ShowRow(int row);
     void UpdateButtons();
 
-    QTableWidget *m_grid;
+    TRowDragTable *m_grid;
     QPushButton *m_up;
     QPushButton *m_down;
     QStringList m_names;

@@ -6,7 +6,6 @@
 
 TksComboBox::TksComboBox(QWidget *parent) : QComboBox(parent)
 {
-    setCompleter(nullptr);
 }
 
 QString TksComboBox::SelectedText() const
@@ -16,6 +15,10 @@ QString TksComboBox::SelectedText() const
 
 void TksComboBox::focusInEvent(QFocusEvent *event)
 {
+    // An editable box gets a completer with its line edit; typing must not complete. Only
+    // an editable box has one to remove (asking a drop-down list for none warns).
+    if (isEditable() && completer())
+        setCompleter(nullptr);
     SetFocusColor(this, FocusAqua);
     QComboBox::focusInEvent(event);
 }

@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QProcess>
@@ -225,12 +226,26 @@ int TksDBGrid::DefaultWidth(const TField *field) const
 
 void TksDBGrid::RebuildColumns()
 {
+    // What the window set on a column (read-only, ellipsis button, sum footer) outlives a
+    // layout applied afterwards and a data set opened again with the same fields.
+    QHash<QString, TColumn> settings;
+    for (const TColumn &c : std::as_const(m_columns))
+        if (c.Field < m_signature.size())
+            settings.insert(m_signature[c.Field].toLower(), c);
     m_columns.clear();
     m_signature = FieldSignature();
     if (TDataSet *ds = DataSet())
-        for (const TField *f : ds->Fields())
-            if (f->Visible)
-                m_columns.append({f->Index(), true, DefaultWidth(f)});
+        for (const TField *f : ds->Fields()) {
+            if (!f->Visible)
+                continue;
+            TColumn column{f->Index(), true, DefaultWidth(f)};
+            if (const auto it = settings.constFind(f->FieldName.toLower()); it != settings.cend()) {
+                column.ReadOnly = it->ReadOnly;
+                column.Footer = it->Footer;
+                column.Ellipsis = it->Ellipsis;
+            }
+            m_columns.append(column);
+        }
     InvalidateSums();
     SyncColumns();
 }
@@ -680,8 +695,9 @@ void TksDBGrid::SelectColumn(int column)
 bool TksDBGrid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
 {
     const int c = index.isValid() ? ColumnOfLogical(index.column()) : -1;
+    // A read-only cell opens no editor; its ellipsis button still takes the click.
     if (c >= 0 && trigger != NoEditTriggers && ColumnReadOnly(c))
-        return false;
+        return QTableView::edit(index, NoEditTriggers, event);
     return QTableView::edit(index, trigger, event);
 }
 

@@ -75,6 +75,7 @@ public:
     bool ColumnReadOnly(int column) const;     // the column's flag or an unmodifiable field
     void SetEllipsisButton(const TField *field);
     bool HasEllipsisButton(const TField *field) const;
+    bool Editing() const { return state() == EditingState; }
     void SetSumFooter(const TField *field);
     double FooterSum(const TField *field) const;
     QString FooterText(int fieldIndex) const;

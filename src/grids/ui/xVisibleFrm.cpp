@@ -6,12 +6,14 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TxVisibleFrm::TxVisibleFrm(QWidget *parent) : TADlgFrm(parent, QStringLiteral("xVisibleFrm"))
 {
     setWindowTitle(QStringLiteral("列选择"));
     OkButton()->setText(QStringLiteral("确定(&Y)"));
     CancelButton()->setText(QStringLiteral("取消(&Q)"));
-    m_grid = new QTableWidget(0, 2, Client());
+    m_grid = new TRowDragTable(0, 2, Client());
     m_grid->setHorizontalHeaderLabels({QStringLiteral("列名"), QStringLiteral("显示")});
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(20);
@@ -34,6 +36,7 @@ TxVisibleFrm::TxVisibleFrm(QWidget *parent) : TADlgFrm(parent, QStringLiteral("x
     layout->addWidget(m_grid);
     layout->addLayout(buttons);
     connect(m_grid, &QTableWidget::cellClicked, this, [this](int row) { Toggle(row); });
+    connect(m_grid, &TRowDragTable::RowDropped, this, &TxVisibleFrm::MoveTo);
     connect(m_up, &QPushButton::clicked, this, [this] { MoveSelected(-1); });
     connect(m_down, &QPushButton::clicked, this, [this] { MoveSelected(1); });
     connect(m_grid, &QTableWidget::itemSelectionChanged, this, &TxVisibleFrm::UpdateButtons);
@@ -71,13 +74,18 @@ void TxVisibleFrm::Toggle(int row)
 void TxVisibleFrm::MoveSelected(int delta)
 {
     const int row = m_grid->currentRow();
-    const int to = row + delta;
-    if (row < 0 || to < 0 || to >= m_items.size())
+    if (row >= 0)
+        MoveTo(row, row + delta);
+}
+
+void TxVisibleFrm::MoveTo(int from, int to)
+{
+    if (from < 0 || to < 0 || from >= m_items.size() || to >= m_items.size())
         return;
-    m_items.move(row, to);
-    m_ticks.move(row, to);
-    ShowRow(row);
-    ShowRow(to);
+    m_items.move(from, to);
+    m_ticks.move(from, to);
+    for (int r = std::min(from, to); r <= std::max(from, to); ++r)
+        ShowRow(r);
     m_grid->selectRow(to);
     UpdateButtons();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "grids/ui/RowDragTable.h"
 #include "shell/ui/ADlgFrm.h"
 
 #include <QList>
@@ -17,8 +18,8 @@ struct RColItem
 };
 using RColItems = QList<RColItem>;
 
-// "列选择": a tick per visible column; a click toggles it. 上移/下移 also reorder the
-// columns: the grid takes the dialog's order.
+// "列选择": a tick per visible column; a click toggles it. 上移/下移 and dragging a row
+// also reorder the columns: the grid takes the dialog's order.
 class TxVisibleFrm : public TADlgFrm
 {
     Q_OBJECT
@@ -31,6 +32,8 @@ public:
     QTableWidget *Grid() const { return m_grid; }
     void Toggle(int row);
     void MoveSelected(int delta);
+    // Moves a row to another place and selects it there (the buttons and dragging).
+    void MoveTo(int from, int to);
 
 protected:
     void OkClicked() override;
@@ -39,7 +42,7 @@ private:
     void ShowRow(int row);
     void UpdateButtons();
 
-    QTableWidget *m_grid;
+    TRowDragTable *m_grid;
     QPushButton *m_up;
     QPushButton *m_down;
     RColItems m_items;

@@ -1,5 +1,6 @@
 #include "reports/ui/DesignCanvas.h"
 
+#include "reports/Barcode.h"
 #include "reports/ReportLayout.h"
 #include "reports/ReportRenderer.h"
 
@@ -7,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QPolygonF>
 
 namespace {
 constexpr int Margin = 20;          // grey desk around the page
@@ -103,6 +105,35 @@ TObjectRef TDesignCanvas::ObjectAt(const QPoint &point) const
     return {};
 }
 
+QImage TDesignCanvas::ObjectImage(const TObjectRef &ref) const
+{
+    const TReportObject &o = m_model.Object(ref);
+    if (o.Kind == TObjectKind::Barcode)
+        return BarcodePicture(o);
+    if (o.Kind == TObjectKind::Picture)
+        return QImage::fromData(o.Picture);
+    return QImage();
+}
+
+QImage TDesignCanvas::BarcodePicture(const TReportObject &o) const
+{
+    // Drawn by the same renderer as the printed page, from what the page would print.
+    QString value = o.Text;
+    if (value.contains(u'['))
+        value = Evaluate ? Evaluate(o.Text) : QString();
+    value = value.trimmed();
+    const QString key = o.BarcodeType + u'\n' + value;
+    if (const auto it = m_barcodes.constFind(key); it != m_barcodes.cend())
+        return *it;
+    QImage image = BarcodeImage(o.BarcodeType, value);
+    if (image.isNull())
+        image = BarcodeImage(o.BarcodeType, BarcodeSample(o.BarcodeType));
+    if (m_barcodes.size() > 64)
+        m_barcodes.clear();
+    m_barcodes.insert(key, image);
+    return image;
+}
+
 void TDesignCanvas::Select(const TObjectRef &ref)
 {
     m_selected = m_model.Contains(ref) ? ref : TObjectRef();
@@ -139,31 +170,52 @@ void TDesignCanvas::paintEvent(QPaintEvent *)
                    BandTitle(t.Bands[b]));
         p.setPen(QPen(QColor(0xb0, 0xb0, 0xb0), 1, Qt::DotLine));
         p.drawRect(area);
-        // The objects as the page renderer draws them, with their expressions as text.
+        // The objects as the page renderer draws them: texts with their expressions,
+        // barcodes as symbols, pictures as they are.
         TReportPage one;
-        for (const TReportObject &o : t.Bands[b].Objects) {
+        QList<QRectF> outlines;             // objects whose picture may not fill them
+        QList<QRectF> stretching;           // marked at their bottom: they grow with the band
+        for (int i = 0; i < t.Bands[b].Objects.size(); ++i) {
+            const TReportObject &o = t.Bands[b].Objects[i];
             TPagePrimitive prim;
             prim.Rect = QRectF(o.Rect.x() + area.left() / m_k, o.Rect.y() + area.top() / m_k,
                                o.Rect.width(), o.Rect.height());
             prim.Text = o.Kind == TObjectKind::Text ? o.Text
-                      : o.Kind == TObjectKind::Barcode ? QStringLiteral("条码: ") + o.Text
                       : o.Kind >= TObjectKind::AutoColumns
                           ? QStringLiteral("<%1: %2>").arg(ObjectKindName(o.Kind), o.Text)
                           : QString();
             prim.Type = o.Kind == TObjectKind::Line ? TPagePrimitive::Kind::Line
                       : o.Kind == TObjectKind::Rect ? TPagePrimitive::Kind::Rect
                                                     : TPagePrimitive::Kind::Text;
+            prim.Image = ObjectImage({b, i});
+            if (!prim.Image.isNull())
+                prim.Type = TPagePrimitive::Kind::Image;
+            if (o.Kind == TObjectKind::Barcode || o.Kind == TObjectKind::Picture)
+                outlines.append(ObjectArea({b, i}));
+            if (o.Stretch)
+                stretching.append(ObjectArea({b, i}));
             prim.FontFamily = o.FontFamily;
             prim.FontSize = o.FontSize;
             prim.Bold = o.Bold;
             prim.Align = o.Align;
             prim.WordWrap = o.WordWrap;
-            prim.Frame = o.Frame || o.Kind == TObjectKind::Barcode
-                      || o.Kind == TObjectKind::Picture || o.Kind >= TObjectKind::AutoColumns;
+            prim.Frame = o.Frame || o.Kind == TObjectKind::Picture
+                      || o.Kind >= TObjectKind::AutoColumns;
             prim.LineWidth = o.LineWidth;
             one.Items.append(prim);
         }
         PaintPage(p, one, 1, 25.4 * m_k);
+        p.setPen(QPen(QColor(0xa0, 0xa0, 0xa0), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        for (const QRectF &outline : std::as_const(outlines))
+            p.drawRect(outline);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x40, 0x80, 0xc0));
+        for (const QRectF &r : std::as_const(stretching)) {
+            const QPointF tip(r.left() + 7, r.bottom() + 1);
+            p.drawPolygon(QPolygonF({tip + QPointF(-4, -5), tip + QPointF(4, -5), tip}));
+        }
+        p.setBrush(Qt::NoBrush);
     }
     if (m_selected.Valid()) {
         const QRectF area = m_drag != Drag::None ? m_dragRect : ObjectArea(m_selected);

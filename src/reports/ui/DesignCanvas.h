@@ -2,7 +2,11 @@
 
 #include "reports/DesignModel.h"
 
+#include <QHash>
+#include <QImage>
 #include <QWidget>
+
+#include <functional>
 
 // The page of the designer: bands one below the other, each under a caption strip, and the
 // objects on them. Objects are selected, moved and resized with the mouse or the keys;
@@ -18,6 +22,12 @@ public:
     int SelectedBand() const { return m_band; }
     void SelectBand(int band);
     void Rebuild();
+
+    // Evaluates the data of a barcode at design time (the report's variables and first
+    // rows). A barcode whose data is unknown or refused shows a sample value.
+    std::function<QString(const QString &)> Evaluate;
+    // The picture the page shows for a barcode or picture object; null for the others.
+    QImage ObjectImage(const TObjectRef &ref) const;
 
     // Geometry, for tests: the widget point of a position on a band, in millimetres.
     QPoint ToWidget(int band, const QPointF &mm) const;
@@ -43,6 +53,7 @@ private:
     TObjectRef ObjectAt(const QPoint &point) const;
     QPointF ToMm(int band, const QPointF &point) const;
     QRectF Handle(const QRectF &area) const;
+    QImage BarcodePicture(const TReportObject &o) const;
 
     TDesignModel &m_model;
     TObjectRef m_selected;
@@ -51,4 +62,5 @@ private:
     enum class Drag { None, Move, Resize } m_drag = Drag::None;
     QPoint m_pressAt;
     QRectF m_dragRect;                  // the object's rectangle while dragged (pixels)
+    mutable QHash<QString, QImage> m_barcodes;  // by type and value: painted again and again
 };

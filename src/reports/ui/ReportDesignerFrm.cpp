@@ -93,6 +93,10 @@ TReportDesignerFrm::TReportDesignerFrm(TRep &rep, QWidget *parent)
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);
     m_canvas = new TDesignCanvas(m_model, this);
+    m_designContext.SetVariables(rep.VarNames(), rep.VarValues());
+    for (const QString &name : rep.DataSetNames())
+        m_designContext.AddDataSet(name, rep.DataSetByName(name));
+    m_canvas->Evaluate = [this](const QString &text) { return m_designContext.Substitute(text); };
     connect(m_canvas, &TDesignCanvas::SelectionChanged, this,
             &TReportDesignerFrm::SelectionChanged);
     BuildToolBar();
@@ -298,7 +302,12 @@ QWidget *TReportDesignerFrm::BuildProperties()
     m_frame = new QCheckBox(QStringLiteral("边框"), group);
     form->addRow(QString(), m_frame);
     m_wrap = new QCheckBox(QStringLiteral("自动换行 (否则截断)"), group);
+    m_wrap->setToolTip(QStringLiteral("文本一行印不下时换行, 所在的栏随之增高"));
     form->addRow(QString(), m_wrap);
+    m_stretch = new QCheckBox(QStringLiteral("随栏伸展"), group);
+    m_stretch->setToolTip(QStringLiteral("栏因换行的文本增高时一同伸长 (行的边框、竖线); "
+                                         "横线随栏的下边下移"));
+    form->addRow(QString(), m_stretch);
     m_format = new QComboBox(group);
     m_format->setEditable(true);
     m_format->addItems({QString(), QStringLiteral("0.00"), QStringLiteral(",0.00"),
@@ -312,7 +321,7 @@ QWidget *TReportDesignerFrm::BuildProperties()
     connect(m_text, &QLineEdit::editingFinished, this, &TReportDesignerFrm::PropertyEdited);
     for (QDoubleSpinBox *s : {m_x, m_y, m_w, m_h, m_fontSize})
         connect(s, &QDoubleSpinBox::valueChanged, this, &TReportDesignerFrm::PropertyEdited);
-    for (QCheckBox *c : {m_bold, m_frame, m_wrap})
+    for (QCheckBox *c : {m_bold, m_frame, m_wrap, m_stretch})
         connect(c, &QCheckBox::toggled, this, &TReportDesignerFrm::PropertyEdited);
     for (QComboBox *c : {m_align, m_barcode})
         connect(c, &QComboBox::activated, this, &TReportDesignerFrm::PropertyEdited);
@@ -396,6 +405,7 @@ void TReportDesignerFrm::SelectionChanged()
         m_bold->setChecked(o.Bold);
         m_frame->setChecked(o.Frame);
         m_wrap->setChecked(o.WordWrap);
+        m_stretch->setChecked(o.Stretch);
         const int h = o.Align & int(Qt::AlignHorizontal_Mask);
         m_align->setCurrentIndex(h == Qt::AlignRight ? 2 : h == Qt::AlignHCenter ? 1 : 0);
         m_format->setCurrentText(o.Format);
@@ -418,6 +428,7 @@ void TReportDesignerFrm::PropertyEdited()
     o.Bold = m_bold->isChecked();
     o.Frame = m_frame->isChecked();
     o.WordWrap = m_wrap->isChecked();
+    o.Stretch = m_stretch->isChecked();
     o.Align = m_align->currentData().toInt();
     o.Format = m_format->currentText();
     if (o.Kind == TObjectKind::Barcode)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/DesignModel.h"
+#include "reports/ReportData.h"
 #include "shell/ui/aFrm.h"
 
 class QCheckBox;
@@ -46,6 +47,9 @@ private:
     int TargetBand() const;
 
     TRep &m_rep;
+    // The print site's data and variables for what the page shows at design time, apart
+    // from the context that previews run to the end of the data.
+    TReportContext m_designContext;
     TDesignModel m_model;
     TDesignCanvas *m_canvas = nullptr;
     QToolBar *m_toolBar = nullptr;
@@ -55,7 +59,7 @@ private:
     QDoubleSpinBox *m_x = nullptr, *m_y = nullptr, *m_w = nullptr, *m_h = nullptr;
     QDoubleSpinBox *m_fontSize = nullptr;
     QDoubleSpinBox *m_bandHeight = nullptr;
-    QCheckBox *m_bold = nullptr, *m_frame = nullptr, *m_wrap = nullptr;
+    QCheckBox *m_bold = nullptr, *m_frame = nullptr, *m_wrap = nullptr, *m_stretch = nullptr;
     QComboBox *m_align = nullptr, *m_format = nullptr, *m_barcode = nullptr;
     QWidget *m_objectBox = nullptr;
     QComboBox *m_paper = nullptr;

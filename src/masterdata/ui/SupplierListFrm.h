@@ -1,0 +1,27 @@
+#pragma once
+
+#include "masterdata/ui/InfoListFrm.h"
+
+class QComboBox;
+class QLineEdit;
+class TSupplierList;
+
+// "供应商": every supplier in the list grid, with a search row that narrows the list to the
+// suppliers whose chosen field contains the keyword.
+class TSupplierListFrm : public TInfoListFrm
+{
+    Q_OBJECT
+public:
+    explicit TSupplierListFrm(QWidget *owner);
+
+    TSupplierList *Suppliers() const;
+    QComboBox *cmbField;
+    QLineEdit *edtKeyword;
+
+    // Filters the list by the keyword in the chosen field; an empty keyword shows all.
+    void ApplyKeyword();
+    void SetupClick() override;
+
+private:
+    QMenu *m_setupMenu = nullptr;
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QObject>
+
+QObject *NewBillFrmTest();
+QObject *NewBuyBillFrmTest();
+QObject *NewBuyPickerFinderTest();
