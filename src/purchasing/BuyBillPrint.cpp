@@ -24,9 +24,9 @@ QString Money(const QVariant &value)
     return value.isNull() ? QString() : FormatFloat(QStringLiteral("0.00"), value.toDouble());
 }
 
-// The line columns carry the goods labels as their captions and the quantities and prices
-// the decimal places of the options, on paper as on screen.
-void ApplyCaptions(TBuydlSet &lines)
+} // namespace
+
+void ApplyBuyLineDisplay(TBuydlSet &lines)
 {
     if (lines.QtyFld->DisplayFormat.isEmpty())
         lines.QtyFld->DisplayFormat = QtyFormat();
@@ -38,12 +38,11 @@ void ApplyCaptions(TBuydlSet &lines)
     lines.WareSizeFld->DisplayLabel = WareCaptions::Caption(QStringLiteral("WareSizeLabel"));
     lines.WarePropFld->DisplayLabel = WareCaptions::Caption(QStringLiteral("WarePropLabel"));
 }
-} // namespace
 
 void AddBuyBillReportData(TRep &rep, const RBuy &bill, const RSupplier &supplier,
                           TBuydlSet &lines)
 {
-    ApplyCaptions(lines);
+    ApplyBuyLineDisplay(lines);
     rep.AddDataSet(QStringLiteral("d0"), lines.DataSet());
     const QList<QPair<const char *, QString>> vars = {
         {"Code", bill.Code},

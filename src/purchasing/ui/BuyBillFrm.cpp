@@ -106,10 +106,7 @@ void TBuyBillFrm::CreateHeader()
 
 void TBuyBillFrm::SetupGrid()
 {
-    // The goods attributes and the free line attributes carry the captions of the labels.
-    for (TField *field : m_lines->DataSet()->Fields())
-        if (field->FieldName.startsWith(QLatin1String("Ware")) && field->FieldName != u"WareId")
-            field->DisplayLabel = WareCaptions::Caption(field->DisplayLabel);
+    ApplyBuyLineDisplay(*m_lines);
     // Until the operator saves a layout of his own: the attributes an arrival is checked by,
     // at widths that leave quantity and price in sight.
     static const int attributeWidths[12] = {9, 22, 7, 11, 0, 0, 0, 0, 0, 0, 0, 5};
