@@ -33,7 +33,9 @@ TInfoListFrm::TInfoListFrm(QWidget *owner, std::unique_ptr<IViewList> list, cons
     add(QStringLiteral("删除"), &TInfoListFrm::DeleteClick);
     m_toolBar->addSeparator();
     add(QStringLiteral("刷新"), &TInfoListFrm::RefreshClick);
-    add(QStringLiteral("导入"), &TInfoListFrm::ImportClick);
+    // Goods, suppliers and employees are imported by the wizard; until it is installed their
+    // 导入 stays disabled. The other tables answer that they are entered by hand.
+    add(QStringLiteral("导入"), &TInfoListFrm::ImportClick)->setEnabled(m_list->CanImport());
     QAction *exp = m_toolBar->addAction(QStringLiteral("导出"));
     connect(exp, &QAction::triggered, this, [this] { Run([this] { m_grid->ExportClick(); }); });
     add(QStringLiteral("打印"), &TInfoListFrm::PrintClick);

@@ -6,8 +6,30 @@
 #include "masterdata/ui/MasterEditors.h"
 #include "reports/ui/ReporterFrm.h"
 
+TImportWizard &ImportWizard()
+{
+    static TImportWizard wizard;
+    return wizard;
+}
+
+bool IViewList::CanImport() const
+{
+    return ImportKind().isEmpty() || bool(ImportWizard());
+}
+
 namespace {
 const QString NoImport = QStringLiteral("不支持导入功能,请手工录入");
+
+void RunImport(IViewList &list, QWidget *owner)
+{
+    CheckRight(list.Right());
+    if (list.ImportKind().isEmpty() || !ImportWizard()) {
+        ShowInfo(NoImport);
+        return;
+    }
+    if (ImportWizard()(owner, list.ImportKind()))
+        list.Refresh();
+}
 
 // A delete that bills stand in the way of: the list says so with the reason and keeps the row.
 void ShowIntegrity(const QString &reason)
@@ -117,10 +139,9 @@ void TWareList::EnumSearchFields(const std::function<void(TField *)> &callback)
         callback(f);
 }
 
-void TWareList::ImportItems(QWidget *)
+void TWareList::ImportItems(QWidget *owner)
 {
-    CheckRight(Right());
-    ShowInfo(NoImport);
+    RunImport(*this, owner);
 }
 
 // ---- suppliers --------------------------------------------------------------------------
@@ -186,10 +207,9 @@ void TSupplierList::EnumSearchFields(const std::function<void(TField *)> &callba
         callback(f);
 }
 
-void TSupplierList::ImportItems(QWidget *)
+void TSupplierList::ImportItems(QWidget *owner)
 {
-    CheckRight(Right());
-    ShowInfo(NoImport);
+    RunImport(*this, owner);
 }
 
 // ---- the small tables -------------------------------------------------------------------
@@ -235,10 +255,9 @@ void TSimpleList<TSet, TRecord, Group, RightNo>::PrintList(QWidget *owner)
 }
 
 template<class TSet, class TRecord, int Group, int RightNo>
-void TSimpleList<TSet, TRecord, Group, RightNo>::ImportItems(QWidget *)
+void TSimpleList<TSet, TRecord, Group, RightNo>::ImportItems(QWidget *owner)
 {
-    CheckRight(RightNo);
-    ShowInfo(NoImport);
+    RunImport(*this, owner);
 }
 
 template class TSimpleList<TEmployeeSet, REmployee, 1029, 1011>;

@@ -10,6 +10,7 @@
 #include "masterdata/WareSet.h"
 
 #include <functional>
+#include <type_traits>
 
 class QWidget;
 class TDataSet;
@@ -39,10 +40,21 @@ public:
     // Hands the current record to the pick callback; true when it was accepted.
     virtual bool PickCurrent() = 0;
     virtual void ImportItems(QWidget *owner) = 0;
+    // The importer of the table ("goods", "suppliers", "employees"); empty for the tables
+    // that are entered by hand only.
+    virtual QString ImportKind() const { return {}; }
+    // Whether 导入 can run: tables without an importer say so when asked; tables with one
+    // wait for the import wizard to be installed.
+    bool CanImport() const;
     virtual int ReportGroup() const = 0;
     // The right that add, edit, delete and import need.
     virtual int Right() const = 0;
 };
+
+// The import wizard, installed by the module that has it: it imports the given kind into
+// the database and returns whether anything was imported.
+using TImportWizard = std::function<bool(QWidget *owner, const QString &kind)>;
+TImportWizard &ImportWizard();
 
 // One list object per master table: the table's record set plus the list operations and a
 // pick callback that receives the table's record.
@@ -72,6 +84,7 @@ public:
     void PrintList(QWidget *owner) override;
     void EnumSearchFields(const std::function<void(TField *)> &callback) override;
     void ImportItems(QWidget *owner) override;
+    QString ImportKind() const override { return QStringLiteral("goods"); }
     int ReportGroup() const override { return 1027; }
     int Right() const override { return 1014; }
     // The category new goods start in (the node chosen in a tree beside the list).
@@ -88,6 +101,7 @@ public:
     void PrintList(QWidget *owner) override;
     void EnumSearchFields(const std::function<void(TField *)> &callback) override;
     void ImportItems(QWidget *owner) override;
+    QString ImportKind() const override { return QStringLiteral("suppliers"); }
     int ReportGroup() const override { return 1028; }
     int Right() const override { return 1010; }
 };
@@ -106,6 +120,10 @@ public:
     void PrintList(QWidget *owner) override;
     void EnumSearchFields(const std::function<void(TField *)> &) override {}
     void ImportItems(QWidget *owner) override;
+    QString ImportKind() const override
+    {
+        return std::is_same_v<TRecord, REmployee> ? QStringLiteral("employees") : QString();
+    }
     int ReportGroup() const override { return Group; }
     int Right() const override { return RightNo; }
 };
