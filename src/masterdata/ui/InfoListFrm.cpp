@@ -1,4 +1,9 @@
 #include "masterdata/ui/InfoListFrm.h"
+#include "data/DataSet.h"
+#include "grids/ui/ksComboBox.h"
+#include <QLineEdit>
+#include <QLabel>
+#include <QHBoxLayout>
 
 #include "data/Exceptions.h"
 #include "grids/ui/DBGrid.h"
@@ -169,4 +174,42 @@ void OpenInfoList(QWidget *owner, TInfoKind kind)
     TInfoListFrm *window = TInfoListFrm::Create(owner, kind);
     window->show();
     window->raise();
+}
+
+QWidget *TInfoListFrm::CreateSearchRow(const QList<TField *> &fields, int selected)
+{
+    auto *row = new QWidget(this);
+    m_field = new TksComboBox(row);
+    m_field->setObjectName(QStringLiteral("cmbField"));
+    for (TField *f : fields)
+        m_field->addItem(f->Label(), f->FieldName);
+    m_field->setCurrentIndex(selected);
+    m_keyword = new QLineEdit(row);
+    m_keyword->setObjectName(QStringLiteral("edtKeyword"));
+    m_keyword->setClearButtonEnabled(true);
+    m_keyword->setMinimumWidth(200);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->addWidget(new QLabel(QStringLiteral("搜索"), row));
+    layout->addWidget(m_field);
+    layout->addSpacing(8);
+    layout->addWidget(new QLabel(QStringLiteral("关键字"), row));
+    layout->addWidget(m_keyword);
+    layout->addStretch();
+    connect(m_keyword, &QLineEdit::textChanged, this, &TInfoListFrm::ApplyKeyword);
+    connect(m_field, &QComboBox::currentIndexChanged, this, &TInfoListFrm::ApplyKeyword);
+    return row;
+}
+
+void TInfoListFrm::ApplyKeyword()
+{
+    TDataSet *data = m_list->ListSet();
+    data->ClearFilter();
+    const QString keyword = m_keyword->text();
+    if (keyword.isEmpty() || m_field->currentIndex() < 0)
+        return;
+    const int column = data->FieldByName(m_field->currentData().toString())->Index();
+    data->SetFilter([column, keyword](const TDataSet &set, int rowId) {
+        return set.StoredValue(rowId, column).toString().contains(keyword, Qt::CaseInsensitive);
+    });
 }

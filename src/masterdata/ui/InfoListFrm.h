@@ -7,7 +7,10 @@
 
 class IViewList;
 class QAction;
+class QLineEdit;
 class QToolBar;
+class TField;
+class TksComboBox;
 class QVBoxLayout;
 class TDBGrid;
 
@@ -42,7 +45,16 @@ public:
     // Drops the grid's menu down below the "设置" button.
     virtual void SetupClick();
 
+    // The search row, when the window has one.
+    TksComboBox *FieldCombo() const { return m_field; }
+    QLineEdit *KeywordEdit() const { return m_keyword; }
+
 protected:
+    // The search row "搜索" [field] "关键字" [keyword] (not yet placed): every change filters
+    // the list to the rows whose chosen field contains the keyword, taken as it stands
+    // (quotes, % and _ are ordinary characters), replacing any other filter.
+    QWidget *CreateSearchRow(const QList<TField *> &fields, int selected);
+    void ApplyKeyword();
     // Where a subclass puts controls between the toolbar and the grid.
     QVBoxLayout *MainLayout() const { return m_layout; }
     // Runs a command; a refused right has already said so and only ends the command.
@@ -53,4 +65,6 @@ private:
     QToolBar *m_toolBar;
     TDBGrid *m_grid;
     QVBoxLayout *m_layout;
+    TksComboBox *m_field = nullptr;
+    QLineEdit *m_keyword = nullptr;
 };

@@ -19,29 +19,13 @@ TSupplierListFrm::TSupplierListFrm(QWidget *owner)
     // The list exports through "设置", as the goods list does.
     if (QAction *exp = Action(QStringLiteral("导出")))
         ToolBar()->removeAction(exp);
-    auto *search = new QWidget(this);
-    cmbField = new TksComboBox(search);
-    cmbField->setObjectName(QStringLiteral("cmbField"));
     TSupplierList *list = Suppliers();
-    for (TField *f : {list->NameFld, list->LookIdFld, list->TelFld, list->LinkmanFld,
-                      list->AddrFld})
-        cmbField->addItem(f->Label(), f->FieldName);
-    cmbField->setCurrentIndex(1);
-    edtKeyword = new QLineEdit(search);
-    edtKeyword->setObjectName(QStringLiteral("edtKeyword"));
-    edtKeyword->setClearButtonEnabled(true);
-    auto *row = new QHBoxLayout(search);
-    row->setContentsMargins(6, 4, 6, 4);
-    row->addWidget(new QLabel(QStringLiteral("搜索"), search));
-    row->addWidget(cmbField);
-    row->addWidget(new QLabel(QStringLiteral("关键字"), search));
-    row->addWidget(edtKeyword);
-    row->addStretch();
+    QWidget *search = CreateSearchRow({list->NameFld, list->LookIdFld, list->TelFld,
+                                       list->LinkmanFld, list->AddrFld}, 1);
+    cmbField = FieldCombo();
+    edtKeyword = KeywordEdit();
     MainLayout()->insertWidget(1, search);
     resize(860, 520);
-
-    connect(edtKeyword, &QLineEdit::textChanged, this, &TSupplierListFrm::ApplyKeyword);
-    connect(cmbField, &QComboBox::currentIndexChanged, this, &TSupplierListFrm::ApplyKeyword);
 
     TDBGrid *grid = Grid();
     m_setupMenu = new QMenu(this);
@@ -55,19 +39,6 @@ TSupplierListFrm::TSupplierListFrm(QWidget *owner)
 TSupplierList *TSupplierListFrm::Suppliers() const
 {
     return static_cast<TSupplierList *>(List());
-}
-
-void TSupplierListFrm::ApplyKeyword()
-{
-    TDataSet *data = Suppliers()->DataSet();
-    data->ClearFilter();
-    const QString keyword = edtKeyword->text();
-    if (keyword.isEmpty() || cmbField->currentIndex() < 0)
-        return;
-    const int column = data->FieldByName(cmbField->currentData().toString())->Index();
-    data->SetFilter([column, keyword](const TDataSet &set, int rowId) {
-        return set.StoredValue(rowId, column).toString().contains(keyword, Qt::CaseInsensitive);
-    });
 }
 
 void TSupplierListFrm::SetupClick()

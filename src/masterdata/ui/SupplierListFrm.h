@@ -18,8 +18,6 @@ public:
     QComboBox *cmbField;
     QLineEdit *edtKeyword;
 
-    // Filters the list by the keyword in the chosen field; an empty keyword shows all.
-    void ApplyKeyword();
     void SetupClick() override;
 
 private:

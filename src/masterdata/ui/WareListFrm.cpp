@@ -61,7 +61,11 @@ TWareListFrm::TWareListFrm(QWidget *owner)
     auto *listLayout = new QVBoxLayout(listPage);
     listLayout->setContentsMargins(0, 0, 0, 0);
     listLayout->setSpacing(0);
-    listLayout->addWidget(CreateSearchRow());
+    TWareList *w = Wares();
+    listLayout->addWidget(CreateSearchRow({w->LookIdFld, w->CodeFld, w->NameFld, w->PartNoFld,
+                                           w->BrandFld, w->PackageFld, w->S11Fld, w->S08Fld,
+                                           w->S09Fld, w->S10Fld, w->BarcodeFld, w->UnitFld},
+                                          1));
     listLayout->addWidget(splitter, 1);
     m_pages = new QStackedWidget(this);
     m_pages->addWidget(listPage);
@@ -86,34 +90,6 @@ TWareListFrm::TWareListFrm(QWidget *owner)
 TWareList *TWareListFrm::Wares() const
 {
     return static_cast<TWareList *>(List());
-}
-
-QWidget *TWareListFrm::CreateSearchRow()
-{
-    auto *row = new QWidget(this);
-    m_field = new TksComboBox(row);
-    m_field->setObjectName(QStringLiteral("cmbField"));
-    TWareList *w = Wares();
-    for (TField *f : {w->LookIdFld, w->CodeFld, w->NameFld, w->PartNoFld, w->BrandFld,
-                      w->PackageFld, w->S11Fld, w->S08Fld, w->S09Fld, w->S10Fld,
-                      w->BarcodeFld, w->UnitFld})
-        m_field->addItem(f->Label(), f->FieldName);
-    m_field->setCurrentIndex(1);
-    m_keyword = new QLineEdit(row);
-    m_keyword->setObjectName(QStringLiteral("edtKeyword"));
-    m_keyword->setClearButtonEnabled(true);
-    m_keyword->setMinimumWidth(200);
-    auto *layout = new QHBoxLayout(row);
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->addWidget(new QLabel(QStringLiteral("搜索"), row));
-    layout->addWidget(m_field);
-    layout->addSpacing(8);
-    layout->addWidget(new QLabel(QStringLiteral("关键字"), row));
-    layout->addWidget(m_keyword);
-    layout->addStretch();
-    connect(m_keyword, &QLineEdit::textChanged, this, &TWareListFrm::ApplyKeyword);
-    connect(m_field, &QComboBox::currentIndexChanged, this, &TWareListFrm::ApplyKeyword);
-    return row;
 }
 
 QWidget *TWareListFrm::CreateMovePanel()
@@ -177,25 +153,11 @@ void TWareListFrm::CategoryChanged(const RWareCata &cata)
 {
     // The category replaces the keyword's filter; the box says so by emptying.
     {
-        const QSignalBlocker blocker(m_keyword);
-        m_keyword->clear();
+        const QSignalBlocker blocker(KeywordEdit());
+        KeywordEdit()->clear();
     }
     Wares()->FilterByCategory(cata.Code);
     Wares()->DefaultCategory = cata;
-}
-
-void TWareListFrm::ApplyKeyword()
-{
-    TDataSet *data = Wares()->DataSet();
-    data->ClearFilter();
-    const QString keyword = m_keyword->text();
-    if (keyword.isEmpty() || m_field->currentIndex() < 0)
-        return;
-    // The keyword is compared as it stands: quotes, % and _ are ordinary characters here.
-    const int column = data->FieldByName(m_field->currentData().toString())->Index();
-    data->SetFilter([column, keyword](const TDataSet &set, int rowId) {
-        return set.StoredValue(rowId, column).toString().contains(keyword, Qt::CaseInsensitive);
-    });
 }
 
 void TWareListFrm::MoveClick()

@@ -23,8 +23,6 @@ public:
 
     TWareList *Wares() const;
     TWarecataTree *Tree() const { return m_tree; }
-    TksComboBox *FieldCombo() const { return m_field; }
-    QLineEdit *KeywordEdit() const { return m_keyword; }
     TLookupEdit *FromEdit() const { return m_from; }
     TLookupEdit *ToEdit() const { return m_to; }
     QStackedWidget *Pages() const { return m_pages; }
@@ -40,15 +38,11 @@ public:
     void SetupClick() override;
 
 private:
-    QWidget *CreateSearchRow();
     QWidget *CreateMovePanel();
     void CategoryChanged(const RWareCata &cata);
-    void ApplyKeyword();
     void PickInto(TLookupEdit *edit);
 
     TWarecataTree *m_tree;
-    TksComboBox *m_field = nullptr;
-    QLineEdit *m_keyword = nullptr;
     TLookupEdit *m_from = nullptr;
     TLookupEdit *m_to = nullptr;
     QStackedWidget *m_pages;
