@@ -1,5 +1,7 @@
 #include "masterdata/ui/CategoryWindows.h"
 
+#include "masterdata/ui/InfoListFrm.h"
+
 #include "config/Operator.h"
 #include "masterdata/ui/CataAssignFrm.h"
 #include "masterdata/ui/ClassWareDlgFrm.h"
@@ -39,6 +41,8 @@ void AssignCategoryBuyers(QWidget *owner)
 
 void OpenGoodsList(QWidget *owner)
 {
+    if (TInfoListFrm::ShowOpen(QStringLiteral("货物资料")))
+        return;
     auto *window = new TWareListFrm(owner);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {

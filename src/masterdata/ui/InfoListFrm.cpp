@@ -1,4 +1,5 @@
 #include "masterdata/ui/InfoListFrm.h"
+#include <QApplication>
 #include "data/DataSet.h"
 #include "grids/ui/ksComboBox.h"
 #include <QLineEdit>
@@ -169,8 +170,25 @@ void TInfoListFrm::SetupClick()
     m_grid->PopupButtonClick(setup ? m_toolBar->widgetForAction(setup) : m_toolBar);
 }
 
+bool TInfoListFrm::ShowOpen(const QString &title)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        auto *window = qobject_cast<TInfoListFrm *>(w);
+        if (window && window->isVisible() && window->windowTitle() == title) {
+            if (window->isMinimized())
+                window->showNormal();
+            window->raise();
+            window->activateWindow();
+            return true;
+        }
+    }
+    return false;
+}
+
 void OpenInfoList(QWidget *owner, TInfoKind kind)
 {
+    if (TInfoListFrm::ShowOpen(TInfoListFrm::TitleOf(kind)))
+        return;
     TInfoListFrm *window = TInfoListFrm::Create(owner, kind);
     window->show();
     window->raise();

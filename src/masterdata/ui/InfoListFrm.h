@@ -28,6 +28,9 @@ public:
     // The window of one of the six tables, loaded.
     static TInfoListFrm *Create(QWidget *owner, TInfoKind kind);
     static QString TitleOf(TInfoKind kind);
+    // A list window of that title that is open already comes to the front instead of a
+    // second copy being opened; false when none is open.
+    static bool ShowOpen(const QString &title);
     static int LayoutOf(TInfoKind kind);
 
     IViewList *List() const { return m_list.get(); }

@@ -50,6 +50,8 @@ void TSupplierListFrm::SetupClick()
 
 void OpenSupplierList(QWidget *owner)
 {
+    if (TInfoListFrm::ShowOpen(QStringLiteral("供应商")))
+        return;
     auto *window = new TSupplierListFrm(owner);
     window->Suppliers()->LoadAll();
     window->show();

@@ -10,6 +10,7 @@
 #include "support/TestSupport.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QTest>
 #include <QToolBar>
 
@@ -71,6 +72,34 @@ private slots:
             UiKit::Shot(window, QStringLiteral("info-list-employees"));
         window->Action(QStringLiteral(" 退出 "))->trigger();
         QVERIFY(!window->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Choosing a list that is open already brings that window forward instead of a copy.
+    void secondOpenShowsTheFirst()
+    {
+        const auto openLists = [] {
+            int n = 0;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                n += qobject_cast<TInfoListFrm *>(w) && w->isVisible();
+            return n;
+        };
+        Tmall mall;
+        RegisterMasterWindows(mall);
+        for (const char *name : {"OpenBanks", "OpenBanks", "OpenSuppliers", "OpenWareList",
+                                 "OpenSuppliers", "OpenWareList", "OpenEmployees"})
+            mall.Open(QString::fromLatin1(name));
+        QCOMPARE(openLists(), 4);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<TInfoListFrm *>(w))
+                w->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(openLists(), 0);
+        mall.Open(QStringLiteral("OpenBanks"));
+        QCOMPARE(openLists(), 1);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<TInfoListFrm *>(w))
+                w->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
