@@ -22,9 +22,20 @@ public:
     F *AddFieldDef(const QString &name, int size, bool visible, const QString &label = QString())
     {
         F *field = AddField<F>(name, visible, label);
+        SizeField(field, size);
+        return field;
+    }
+    TField *AddFieldDef(TFieldType type, const QString &name, int size, bool visible,
+                        const QString &label)
+    {
+        TField *field = m_data->AddField(type, name, visible, label);
+        SizeField(field, size);
+        return field;
+    }
+    static void SizeField(TField *field, int size)
+    {
         if (field->IsString() && field->DataType() != TFieldType::Memo)
             field->Size = size > 20 ? std::min(size, 140) : 20;
-        return field;
     }
     template<class F>
     F *AddField(const QString &name, bool visible, const QString &label = QString())

@@ -34,6 +34,13 @@ public:
         SetupField(field, size);
         return field;
     }
+    TField *AddField(TFieldType type, const QString &name, int size, bool visible,
+                     const QString &label)
+    {
+        TField *field = m_data->AddField(type, name, visible, label);
+        SetupField(field, size);
+        return field;
+    }
     void FlushEdits();
 
     // Fires while a large select is read: (rows read, 0) every few thousand rows.

@@ -15,19 +15,10 @@ TBuyBillSums::TBuyBillSums(TDatabase &database)
         return AddField<TWideStringField>(QLatin1String(name), size, true,
                                           QString::fromUtf8(label));
     };
-    IdFld = id("Id", "BillId");
-    CodeFld = text("Code", 20, "编号");
-    OldCodeFld = text("OldCode", 50, "单号");
-    BizDateFld = AddField<TDateTimeField>(QStringLiteral("BizDate"), -1, true,
-                                          QStringLiteral("日期"));
-    DeptIdFld = id("DeptId");
-    DeptNameFld = text("DeptName", 20, "部门");
-    SupplierIdFld = id("SupplierId");
-    SupplierNameFld = text("SupplierName", 50, "供应商");
-    BuymanIdFld = id("BuymanId");
-    BuymanNameFld = text("BuymanName", 30, "采购员");
-    TypeIdFld = id("TypeId");
-    TypeNameFld = text("TypeName", 20, "类别");
+    AddHeaderFields([this](TFieldType type, const QString &name, int size, bool visible,
+                           const QString &label) {
+        return AddField(type, name, size, visible, label);
+    });
     TotalFundFld = AddField<TCurrencyField>(QStringLiteral("TotalFund"), -1, true,
                                             QStringLiteral("合计"));
     NoteFld = text("Note", 50, "备注");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "purchasing/BuyHeaderFields.h"
 #include "purchasing/BuyWhere.h"
 
 #include "data/RecordSet.h"
@@ -7,7 +8,7 @@
 // One row per arrival bill with the signed sums of its lines (the arrival finder and the
 // bill lists of the arrival reports). With goods criteria the sums count only the matching
 // lines, while TotalFund stays the whole bill's. Bills without lines are not listed.
-class TBuyBillSums : public TRecordSet
+class TBuyBillSums : public TRecordSet, public TBuyHeaderFields
 {
     Q_OBJECT
 public:
@@ -19,18 +20,6 @@ public:
     // The statement Query runs for the current criteria.
     QString QueryText() const;
 
-    TField *IdFld;
-    TField *CodeFld;
-    TField *OldCodeFld;
-    TField *BizDateFld;
-    TField *DeptIdFld;
-    TField *DeptNameFld;
-    TField *SupplierIdFld;
-    TField *SupplierNameFld;
-    TField *BuymanIdFld;
-    TField *BuymanNameFld;
-    TField *TypeIdFld;
-    TField *TypeNameFld;
     TField *TotalFundFld;
     TField *NoteFld;
     TField *DetailCountFld;

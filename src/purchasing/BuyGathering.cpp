@@ -12,9 +12,6 @@ TBuyGathering::TBuyGathering(TDatabase &database)
     : m_database(database), m_where(new TBuyWhere)
 {
     m_where->setParent(this);
-    auto id = [this](const char *name, bool visible = false, const char *label = "") {
-        return AddField<TIntegerField>(QLatin1String(name), visible, QString::fromUtf8(label));
-    };
     auto text = [this](const char *name, int size, const char *label) {
         return AddFieldDef<TWideStringField>(QLatin1String(name), size, true,
                                              QString::fromUtf8(label));
@@ -22,19 +19,10 @@ TBuyGathering::TBuyGathering(TDatabase &database)
     auto money = [this](const char *name, const char *label) {
         return AddField<TCurrencyField>(QLatin1String(name), true, QString::fromUtf8(label));
     };
-    IdFld = id("Id", true, "BillId");
-    CodeFld = text("Code", 20, "编号");
-    OldCodeFld = text("OldCode", 50, "单号");
-    BizDateFld = AddField<TDateTimeField>(QStringLiteral("BizDate"), true,
-                                          QStringLiteral("日期"));
-    DeptIdFld = id("DeptId");
-    DeptNameFld = text("DeptName", 20, "部门");
-    SupplierIdFld = id("SupplierId");
-    SupplierNameFld = text("SupplierName", 50, "供应商");
-    BuymanIdFld = id("BuymanId");
-    BuymanNameFld = text("BuymanName", 30, "采购员");
-    TypeIdFld = id("TypeId");
-    TypeNameFld = text("TypeName", 20, "类别");
+    AddHeaderFields([this](TFieldType type, const QString &name, int size, bool visible,
+                           const QString &label) {
+        return AddFieldDef(type, name, size, visible, label);
+    });
     NoteFld = text("Note", 50, "备注");
     TotalFundFld = money("TotalFund", "金额");
     PaymentFundFld = money("PaymentFund", "付款");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "purchasing/BuyHeaderFields.h"
 #include "purchasing/BuyWhere.h"
 
 #include "data/KsClientDataSet.h"
@@ -17,7 +18,7 @@ struct RBuyGathering
 
 // One row per arrival with its signed total, the signed sums of the payment lines that
 // name its code (paid and discounted) and the open balance (the payment picker).
-class TBuyGathering : public TKsClientDataSet
+class TBuyGathering : public TKsClientDataSet, public TBuyHeaderFields
 {
     Q_OBJECT
 public:
@@ -31,18 +32,6 @@ public:
     void ShowOpenOnly(bool open);
     RBuyGathering AsData() const;
 
-    TField *IdFld;
-    TField *CodeFld;
-    TField *OldCodeFld;
-    TField *BizDateFld;
-    TField *DeptIdFld;
-    TField *DeptNameFld;
-    TField *SupplierIdFld;
-    TField *SupplierNameFld;
-    TField *BuymanIdFld;
-    TField *BuymanNameFld;
-    TField *TypeIdFld;
-    TField *TypeNameFld;
     TField *NoteFld;
     TField *TotalFundFld;
     TField *PaymentFundFld;

@@ -177,7 +177,7 @@ namespace {
 // The line columns a bill prints, with their widths; empty: every visible column.
 QString BillColumns(int group)
 {
-    // The arrival: goods number, name, specification, brand and unit, then what came.
+    // The arrival: goods number, name, model, brand and unit, then what came.
     if (group == 1001)
         return QStringLiteral("WareS01/13,WareS02/21,WareS04/18,WareS05/9,WareS12/11,Qty/11,"
                               "Price/11,Fund/13,dlNote/16");
